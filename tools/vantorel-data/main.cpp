@@ -1,0 +1,59 @@
+// vantorel-data: compiles, checks, dumps and synthesises data folders.
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "tools/vantorel-data/core/Checker.h"
+#include "tools/vantorel-data/core/Compiler.h"
+#include "tools/vantorel-data/core/Dump.h"
+#include "tools/vantorel-data/core/Synth.h"
+
+namespace {
+
+int usage() {
+  std::cerr << "usage:\n"
+               "  vantorel-data build SRC_DIR OUT_DIR\n"
+               "  vantorel-data check DIR\n"
+               "  vantorel-data dump FILE\n"
+               "  vantorel-data synth --scale N OUT_DIR\n";
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace vantorel::data;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) return usage();
+  const std::string& command = args[0];
+  if (command == "build" && args.size() == 3) {
+    std::vector<Diagnostic> diagnostics;
+    const bool ok = buildDisc(args[1], args[2], diagnostics);
+    for (const auto& d : diagnostics) std::cerr << formatDiagnostic(d) << '\n';
+    return ok ? 0 : 1;
+  }
+  if (command == "check" && args.size() == 2) {
+    const auto faults = checkDisc(args[1]);
+    for (const auto& f : faults) std::cout << formatFault(f) << '\n';
+    if (faults.empty()) std::cout << args[1] << ": sound\n";
+    return faults.empty() ? 0 : 1;
+  }
+  if (command == "dump" && args.size() == 2) return dumpPath(args[1], std::cout, std::cerr);
+  if (command == "synth" && args.size() == 4 && args[1] == "--scale") {
+    char* end = nullptr;
+    const long scale = std::strtol(args[2].c_str(), &end, 10);
+    if (*end != '\0' || scale < 1 || scale > 100000) {
+      std::cerr << "synth: scale must be a whole number from 1 to 100000\n";
+      return 2;
+    }
+    std::string error;
+    if (!synthDisc(args[3], static_cast<size_t>(scale), error)) {
+      std::cerr << error << '\n';
+      return 1;
+    }
+    return 0;
+  }
+  return usage();
+}
