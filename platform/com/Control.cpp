@@ -1,0 +1,47 @@
+#include "platform/com/Control.h"
+
+#include "platform/messages/WindowMessages.h"
+
+namespace vantorel::com {
+
+Control::Control() : QWidget(nullptr) {}
+
+Control::~Control() = default;
+
+InvokeResult Control::invoke(int dispid, InvokeKind kind, const std::vector<Variant>& args) {
+  return dispatch_.invoke(dispid, kind, args);
+}
+
+const EventInfo* Control::findEvent(int dispid) const {
+  for (const auto& e : events_) {
+    if (e.dispid == dispid) return &e;
+  }
+  return nullptr;
+}
+
+void Control::createWindow(QWidget* parent, int childId, const QRect& rect, bool visible) {
+  setParent(parent);
+  setGeometry(rect);
+  messages::setChildId(this, childId);
+  if (!created_) {
+    created_ = true;
+    onCreate();
+  }
+  setVisible(visible);
+}
+
+void Control::declareEvent(int dispid, std::string name, std::vector<Variant::Type> params) {
+  events_.push_back(EventInfo{dispid, std::move(name), std::move(params)});
+}
+
+void Control::fireEvent(int dispid, std::vector<Variant> args) {
+  if (const EventInfo* info = findEvent(dispid)) {
+    for (size_t i = 0; i < args.size() && i < info->params.size(); ++i) {
+      if (auto v = args[i].convertedTo(info->params[i])) args[i] = std::move(*v);
+    }
+  }
+  // The handler may destroy this control; call a copy of the sink.
+  if (EventSink sink = sink_) sink(dispid, args);
+}
+
+}  // namespace vantorel::com

@@ -1,0 +1,87 @@
+#include "platform/com/Dispatch.h"
+
+#include "platform/registry/RegFile.h"
+
+namespace vantorel::com {
+
+const char* statusText(DispStatus status) {
+  switch (status) {
+    case DispStatus::Ok: return "ok";
+    case DispStatus::UnknownMember: return "unknown member";
+    case DispStatus::NotSupported: return "property not supported";
+    case DispStatus::BadParamCount: return "wrong number of arguments";
+    case DispStatus::TypeMismatch: return "type mismatch";
+  }
+  return "?";
+}
+
+void DispatchTable::method(int dispid, std::string name, std::vector<Variant::Type> params, Variant::Type result,
+                           MethodHandler handler) {
+  Entry e;
+  e.info = MemberInfo{dispid, std::move(name), MemberInfo::Kind::Method, false, result, std::move(params)};
+  e.method = std::move(handler);
+  entries_.push_back(std::move(e));
+}
+
+void DispatchTable::property(int dispid, std::string name, Variant::Type type, Getter get, Setter set) {
+  Entry e;
+  e.info = MemberInfo{dispid, std::move(name), MemberInfo::Kind::Property, !set, type, {}};
+  e.get = std::move(get);
+  e.set = std::move(set);
+  entries_.push_back(std::move(e));
+}
+
+const MemberInfo* DispatchTable::find(int dispid) const {
+  for (const auto& e : entries_) {
+    if (e.info.dispid == dispid) return &e.info;
+  }
+  return nullptr;
+}
+
+const MemberInfo* DispatchTable::findByName(std::string_view name) const {
+  for (const auto& e : entries_) {
+    if (registry::namesEqual(e.info.name, name)) return &e.info;
+  }
+  return nullptr;
+}
+
+std::vector<MemberInfo> DispatchTable::members() const {
+  std::vector<MemberInfo> out;
+  for (const auto& e : entries_) out.push_back(e.info);
+  return out;
+}
+
+InvokeResult DispatchTable::invoke(int dispid, InvokeKind kind, const std::vector<Variant>& args) const {
+  const Entry* entry = nullptr;
+  for (const auto& e : entries_) {
+    if (e.info.dispid == dispid) entry = &e;
+  }
+  if (!entry) return {DispStatus::UnknownMember, {}};
+
+  if (entry->info.kind == MemberInfo::Kind::Property) {
+    if (kind == InvokeKind::PropertyPut) {
+      if (!entry->set) return {DispStatus::NotSupported, {}};
+      if (args.size() != 1) return {DispStatus::BadParamCount, {}};
+      auto value = args[0].convertedTo(entry->info.result);
+      if (!value) return {DispStatus::TypeMismatch, {}};
+      entry->set(*value);
+      return {};
+    }
+    // A property may be read as a method without arguments, as the platform's dispatch allows.
+    if (!args.empty()) return {DispStatus::BadParamCount, {}};
+    return {DispStatus::Ok, entry->get()};
+  }
+
+  if (kind == InvokeKind::PropertyPut) return {DispStatus::NotSupported, {}};
+  if (args.size() != entry->info.params.size()) return {DispStatus::BadParamCount, {}};
+  std::vector<Variant> coerced;
+  coerced.reserve(args.size());
+  for (size_t i = 0; i < args.size(); ++i) {
+    auto value = args[i].convertedTo(entry->info.params[i]);
+    if (!value) return {DispStatus::TypeMismatch, {}};
+    coerced.push_back(std::move(*value));
+  }
+  return {DispStatus::Ok, entry->method(coerced)};
+}
+
+}  // namespace vantorel::com

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/com/Variant.h"
+
+namespace vantorel::com {
+
+enum class InvokeKind { Method, PropertyGet, PropertyPut };
+
+enum class DispStatus {
+  Ok,
+  UnknownMember,   // no member with that number
+  NotSupported,    // a put of a read-only property (the framework's "property not supported")
+  BadParamCount,   // wrong number of arguments
+  TypeMismatch,    // an argument that does not convert to the declared type
+};
+
+[[nodiscard]] const char* statusText(DispStatus status);
+
+struct InvokeResult {
+  DispStatus status = DispStatus::Ok;
+  Variant value;
+  [[nodiscard]] bool ok() const { return status == DispStatus::Ok; }
+};
+
+struct MemberInfo {
+  enum class Kind { Method, Property };
+  int dispid = 0;
+  std::string name;
+  Kind kind = Kind::Method;
+  bool readOnly = false;                // properties only
+  Variant::Type result = Variant::Type::Empty;  // method result or property type
+  std::vector<Variant::Type> params;   // methods only
+};
+
+struct EventInfo {
+  int dispid = 0;
+  std::string name;
+  std::vector<Variant::Type> params;
+};
+
+// A control's members by number, as its type library would describe them. Arguments are coerced
+// to the declared types before the handler runs, so handlers can read them directly.
+class DispatchTable {
+ public:
+  using MethodHandler = std::function<Variant(const std::vector<Variant>& args)>;
+  using Getter = std::function<Variant()>;
+  using Setter = std::function<void(const Variant& value)>;
+
+  void method(int dispid, std::string name, std::vector<Variant::Type> params, Variant::Type result,
+              MethodHandler handler);
+  // A property without a setter is read-only.
+  void property(int dispid, std::string name, Variant::Type type, Getter get, Setter set = {});
+
+  [[nodiscard]] InvokeResult invoke(int dispid, InvokeKind kind, const std::vector<Variant>& args) const;
+
+  [[nodiscard]] const MemberInfo* find(int dispid) const;
+  // Name lookup without regard to case.
+  [[nodiscard]] const MemberInfo* findByName(std::string_view name) const;
+  [[nodiscard]] std::vector<MemberInfo> members() const;
+
+ private:
+  struct Entry {
+    MemberInfo info;
+    MethodHandler method;
+    Getter get;
+    Setter set;
+  };
+  std::vector<Entry> entries_;
+};
+
+}  // namespace vantorel::com

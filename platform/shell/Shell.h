@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Folders, volumes and opening documents through the desktop.
+namespace vantorel::shell {
+
+// The temporary folder, ending in a separator.
+[[nodiscard]] QString tempFolder();
+
+// The folder of the platform's shared libraries (where this layer itself lies), ending in a
+// separator: the place the system's own runtime libraries are looked for and replaced.
+[[nodiscard]] QString systemFolder();
+
+enum class VolumeKind { Removable, Fixed, Remote, CdRom, RamDisk, Unknown };
+
+struct Volume {
+  QString rootPath;  // ends in a separator
+  QString label;     // the volume's name, may be empty
+  VolumeKind kind = VolumeKind::Unknown;
+};
+
+// The mounted volumes that hold files (pseudo file systems left out), the root first.
+[[nodiscard]] std::vector<Volume> volumes();
+// The kind of a volume from its file-system type and mount point.
+[[nodiscard]] VolumeKind volumeKindOf(const QString& fileSystemType, const QString& rootPath);
+// Whether a file-system type is a kernel pseudo file system that holds no user files.
+[[nodiscard]] bool isPseudoFileSystem(const QString& fileSystemType);
+
+// Opens a web address or a document with the desktop's program for it. Tests install a handler
+// in place of the desktop; it receives the address or path and says whether it was opened.
+bool openUrl(const QString& address);
+bool openDocument(const QString& path);
+void setOpenHandler(std::function<bool(const QString&)> handler);
+
+}  // namespace vantorel::shell

@@ -1,0 +1,182 @@
+#include "tools/container/ContainerWindow.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
+
+#include "platform/com/Creation.h"
+#include "platform/messages/WindowMessages.h"
+
+namespace vantorel::container {
+namespace {
+
+constexpr int kControlChildId = 1;
+
+QString memberLabel(const com::Control* control, const MemberCall& call, int dispid) {
+  if (const auto* info = control->dispatchTable().find(dispid)) return QString::fromStdString(info->name);
+  return call.name.isEmpty() ? u"#"_qs + QString::number(dispid) : call.name;
+}
+
+void settle() {
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+}  // namespace
+
+bool ControlSite::event(QEvent* event) {
+  if (const auto* m = messages::asWindowMessage(event)) {
+    out_ << "window-message 0x" << QString::number(m->message(), 16).rightJustified(4, u'0') << "(" << m->wParam()
+         << ", " << m->lParam() << ")\n";
+    out_.flush();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+ContainerWindow::ContainerWindow(QTextStream& out, QTextStream& err) : out_(out), err_(err) {
+  // Controls that look for the program's frame by its title find this one.
+  setWindowTitle(u"Vantorel - control container"_qs);
+  site_ = new ControlSite(this, out_);
+}
+
+ContainerWindow::~ContainerWindow() = default;
+
+bool ContainerWindow::create(const QString& classIdOrProgId, const QSize& size) {
+  const com::CreateResult result = com::createControl(classIdOrProgId.toStdString());
+  if (!result.control) {
+    err_ << "cannot create " << classIdOrProgId << ": " << result.error << "\n";
+    return false;
+  }
+  control_ = result.control;
+  resize(size);
+  site_->setGeometry(0, 0, size.width(), size.height());
+  messages::setChildId(site_, 1);
+  control_->advise([this](int dispid, const std::vector<com::Variant>& args) {
+    const auto* info = control_ ? control_->findEvent(dispid) : nullptr;
+    out_ << "event " << (info ? QString::fromStdString(info->name) : u"#"_qs + QString::number(dispid)) << "(";
+    for (size_t i = 0; i < args.size(); ++i) out_ << (i ? ", " : "") << args[i].display();
+    out_ << ")\n";
+    out_.flush();
+  });
+  control_->createWindow(site_, kControlChildId, QRect(QPoint(0, 0), size), true);
+  show();
+  settle();
+  return true;
+}
+
+bool ContainerWindow::runCall(const MemberCall& call) {
+  if (!control_) {
+    err_ << "the control is gone\n";
+    return false;
+  }
+  int dispid = call.dispid;
+  if (!call.name.isEmpty()) {
+    const auto* info = control_->dispatchTable().findByName(call.name.toStdString());
+    if (!info) {
+      err_ << call.name << " -> error: unknown member\n";
+      return false;
+    }
+    dispid = info->dispid;
+  }
+  const com::InvokeResult result = control_->invoke(dispid, call.kind, call.args);
+  const QString label = memberLabel(control_, call, dispid);
+  if (!result.ok()) {
+    err_ << label << " -> error: " << com::statusText(result.status) << "\n";
+    return false;
+  }
+  out_ << label << " -> " << result.value.display() << "\n";
+  out_.flush();
+  return true;
+}
+
+void ContainerWindow::sendMouse(const QPoint& point, bool press, bool doubleClick) {
+  QWidget* target = site_->childAt(point);
+  if (!target) target = control_ ? static_cast<QWidget*>(control_) : site_;
+  const QPointF local = target->mapFrom(site_, point);
+  const QPointF global = site_->mapToGlobal(point);
+  if (!press) {
+    QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    return;
+  }
+  QPointer<QWidget> guard(target);
+  QMouseEvent down(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &down);
+  if (guard) {
+    QMouseEvent up(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &up);
+  }
+  if (doubleClick && guard) {
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dbl);
+    if (guard) {
+      QMouseEvent up(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(target, &up);
+    }
+  }
+}
+
+void ContainerWindow::sendKeys(const QString& keys) {
+  static const std::pair<const char16_t*, Qt::Key> kNamed[] = {
+      {u"{Enter}", Qt::Key_Return}, {u"{Tab}", Qt::Key_Tab},   {u"{Esc}", Qt::Key_Escape},
+      {u"{Backspace}", Qt::Key_Backspace}, {u"{Up}", Qt::Key_Up}, {u"{Down}", Qt::Key_Down},
+      {u"{Left}", Qt::Key_Left},   {u"{Right}", Qt::Key_Right}, {u"{Delete}", Qt::Key_Delete}};
+  auto send = [](Qt::Key key, const QString& text) {
+    QWidget* target = QApplication::focusWidget();
+    if (!target) return;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    if (QApplication::focusWidget() == target) QApplication::sendEvent(target, &release);
+  };
+  for (qsizetype i = 0; i < keys.size();) {
+    bool named = false;
+    for (const auto& [name, key] : kNamed) {
+      const QString n = QString::fromUtf16(name);
+      if (keys.mid(i, n.size()) == n) {
+        send(key, key == Qt::Key_Return ? u"\r"_qs : QString());
+        i += n.size();
+        named = true;
+        break;
+      }
+    }
+    if (named) continue;
+    const QChar c = keys[i++];
+    send(static_cast<Qt::Key>(c.toUpper().unicode()), QString(c));
+  }
+}
+
+bool ContainerWindow::run(const Action& action) {
+  bool ok = true;
+  switch (action.kind) {
+    case Action::Kind::Call: ok = runCall(action.call); break;
+    case Action::Kind::Move: sendMouse(action.point, false, false); break;
+    case Action::Kind::Click: sendMouse(action.point, true, false); break;
+    case Action::Kind::DoubleClick: sendMouse(action.point, true, true); break;
+    case Action::Kind::Key: sendKeys(action.text); break;
+    case Action::Kind::Wait: {
+      QEventLoop loop;
+      QTimer::singleShot(action.milliseconds, &loop, &QEventLoop::quit);
+      loop.exec();
+      break;
+    }
+    case Action::Kind::Grab: {
+      settle();
+      if (!grab().save(action.text, "PNG")) {
+        err_ << "cannot write " << action.text << "\n";
+        ok = false;
+      }
+      break;
+    }
+    case Action::Kind::Answer: break;  // handled by the message-box service
+  }
+  settle();
+  return ok;
+}
+
+}  // namespace vantorel::container
