@@ -89,7 +89,13 @@ bool ContainerWindow::runCall(const MemberCall& call) {
     err_ << label << " -> error: " << com::statusText(result.status) << "\n";
     return false;
   }
-  out_ << label << " -> " << result.value.display() << "\n";
+  // A put shows the value it stored, as the member's declared type.
+  com::Variant shown = result.value;
+  if (call.kind == com::InvokeKind::PropertyPut) {
+    const auto* info = control_->dispatchTable().find(dispid);
+    shown = info ? call.args[0].convertedTo(info->result).value_or(call.args[0]) : call.args[0];
+  }
+  out_ << label << " -> " << shown.display() << "\n";
   out_.flush();
   return true;
 }

@@ -1,0 +1,5 @@
+# Shared settings of the scripts (sourced).
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+jobs=$(nproc 2>/dev/null || echo 2)
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/vantorel-runtime-$(id -u)}
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
