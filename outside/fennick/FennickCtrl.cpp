@@ -10,10 +10,18 @@ namespace {
 
 using namespace vantorel::com;
 
-const ComponentIdentity kFennick{
-    ids::kFennickClass, ids::kFennickDispatch, ids::kFennickEvents, ids::kFennickTypeLib,
-    "FENNICK.FennickCtrlGk.1", "Fennick Molecule Zoom", "1.0.010", 0x20191,
-    "FENNICKLib", "Fennick Molecule Zoom", "_DFennick", "_DFennickEvents"};
+const ComponentIdentity kFennick{ids::kFennickClass,
+                                 ids::kFennickDispatch,
+                                 ids::kFennickEvents,
+                                 ids::kFennickTypeLib,
+                                 "FENNICK.FennickCtrlGk.1",
+                                 "Fennick Molecule Zoom",
+                                 "1.0.010",
+                                 0x20191,
+                                 "FENNICKLib",
+                                 "Fennick Molecule Zoom",
+                                 "_DFennick",
+                                 "_DFennickEvents"};
 
 class CFennickCtrl : public Control {
  public:

@@ -13,10 +13,10 @@ enum class InvokeKind { Method, PropertyGet, PropertyPut };
 
 enum class DispStatus {
   Ok,
-  UnknownMember,   // no member with that number
-  NotSupported,    // a put of a read-only property (the framework's "property not supported")
-  BadParamCount,   // wrong number of arguments
-  TypeMismatch,    // an argument that does not convert to the declared type
+  UnknownMember,  // no member with that number
+  NotSupported,   // a put of a read-only property (the framework's "property not supported")
+  BadParamCount,  // wrong number of arguments
+  TypeMismatch,   // an argument that does not convert to the declared type
 };
 
 [[nodiscard]] const char* statusText(DispStatus status);
@@ -32,9 +32,9 @@ struct MemberInfo {
   int dispid = 0;
   std::string name;
   Kind kind = Kind::Method;
-  bool readOnly = false;                // properties only
+  bool readOnly = false;                        // properties only
   Variant::Type result = Variant::Type::Empty;  // method result or property type
-  std::vector<Variant::Type> params;   // methods only
+  std::vector<Variant::Type> params;            // methods only
 };
 
 struct EventInfo {

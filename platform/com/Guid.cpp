@@ -50,6 +50,8 @@ std::string Guid::toBareString() const {
   return buf;
 }
 
-std::string Guid::toString() const { return "{" + toBareString() + "}"; }
+std::string Guid::toString() const {
+  return "{" + toBareString() + "}";
+}
 
 }  // namespace vantorel::com

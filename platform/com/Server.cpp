@@ -10,9 +10,15 @@
 namespace vantorel::com {
 namespace {
 
-std::string clsidKey(const ComponentIdentity& id) { return "HKEY_CLASSES_ROOT\\CLSID\\" + id.clsid.toString(); }
-std::string typeLibKey(const ComponentIdentity& id) { return "HKEY_CLASSES_ROOT\\TypeLib\\" + id.typeLibId.toString(); }
-std::string interfaceKey(const Guid& iid) { return "HKEY_CLASSES_ROOT\\Interface\\" + iid.toString(); }
+std::string clsidKey(const ComponentIdentity& id) {
+  return "HKEY_CLASSES_ROOT\\CLSID\\" + id.clsid.toString();
+}
+std::string typeLibKey(const ComponentIdentity& id) {
+  return "HKEY_CLASSES_ROOT\\TypeLib\\" + id.typeLibId.toString();
+}
+std::string interfaceKey(const Guid& iid) {
+  return "HKEY_CLASSES_ROOT\\Interface\\" + iid.toString();
+}
 
 }  // namespace
 

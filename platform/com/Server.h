@@ -24,14 +24,14 @@ struct ComponentIdentity {
   Guid dispatchIid;
   Guid eventsIid;
   Guid typeLibId;
-  const char* progId;         // "TABREL.TabrelCtrlGk.1"
-  const char* typeName;       // registered type name (UTF-8)
-  const char* version;        // the Version property text, "1.0.023"
-  uint32_t miscStatus;        // OLE miscellaneous status bits
-  const char* typeLibName;    // "TABRELLib"
-  const char* typeLibHelp;    // "Brisamo Periodic Table"
-  const char* dispatchName;   // "_DTabrel"
-  const char* eventsName;     // "_DTabrelEvents"
+  const char* progId;        // "TABREL.TabrelCtrlGk.1"
+  const char* typeName;      // registered type name (UTF-8)
+  const char* version;       // the Version property text, "1.0.023"
+  uint32_t miscStatus;       // OLE miscellaneous status bits
+  const char* typeLibName;   // "TABRELLib"
+  const char* typeLibHelp;   // "Brisamo Periodic Table"
+  const char* dispatchName;  // "_DTabrel"
+  const char* eventsName;    // "_DTabrelEvents"
 };
 
 // The class object that DllGetClassObject hands out; it belongs to the library.
@@ -56,35 +56,35 @@ HResult unregisterServer(const ComponentIdentity& identity);
 
 // The four entry points of a component library with one control class. `create` is an
 // expression of type vantorel::com::Control* that builds a new control.
-#define VANTOREL_COMPONENT_SERVER(identity, create)                                              \
-  namespace {                                                                                    \
-  std::atomic<int> vantorelLiveControls{0};                                                      \
-  class VantorelClassFactory final : public ::vantorel::com::ClassFactory {                      \
-   public:                                                                                       \
-    ::vantorel::com::Control* createInstance() override {                                        \
-      ::vantorel::com::Control* control = (create);                                              \
-      ++vantorelLiveControls;                                                                    \
-      QObject::connect(control, &QObject::destroyed, [] { --vantorelLiveControls; });            \
-      return control;                                                                            \
-    }                                                                                            \
-  };                                                                                             \
-  }                                                                                              \
-  VANTOREL_EXPORT ::vantorel::com::HResult DllRegisterServer() {                                 \
-    return ::vantorel::com::registerServer(                                                      \
-        identity, ::vantorel::com::modulePathOf(reinterpret_cast<const void*>(&DllRegisterServer))); \
-  }                                                                                              \
-  VANTOREL_EXPORT ::vantorel::com::HResult DllUnregisterServer() {                               \
-    return ::vantorel::com::unregisterServer(identity);                                          \
-  }                                                                                              \
-  VANTOREL_EXPORT ::vantorel::com::HResult DllGetClassObject(const ::vantorel::com::Guid* clsid, \
+#define VANTOREL_COMPONENT_SERVER(identity, create)                                                     \
+  namespace {                                                                                           \
+  std::atomic<int> vantorelLiveControls{0};                                                             \
+  class VantorelClassFactory final : public ::vantorel::com::ClassFactory {                             \
+   public:                                                                                              \
+    ::vantorel::com::Control* createInstance() override {                                               \
+      ::vantorel::com::Control* control = (create);                                                     \
+      ++vantorelLiveControls;                                                                           \
+      QObject::connect(control, &QObject::destroyed, [] { --vantorelLiveControls; });                   \
+      return control;                                                                                   \
+    }                                                                                                   \
+  };                                                                                                    \
+  }                                                                                                     \
+  VANTOREL_EXPORT ::vantorel::com::HResult DllRegisterServer() {                                        \
+    return ::vantorel::com::registerServer(                                                             \
+        identity, ::vantorel::com::modulePathOf(reinterpret_cast<const void*>(&DllRegisterServer)));    \
+  }                                                                                                     \
+  VANTOREL_EXPORT ::vantorel::com::HResult DllUnregisterServer() {                                      \
+    return ::vantorel::com::unregisterServer(identity);                                                 \
+  }                                                                                                     \
+  VANTOREL_EXPORT ::vantorel::com::HResult DllGetClassObject(const ::vantorel::com::Guid* clsid,        \
                                                              ::vantorel::com::ClassFactory** factory) { \
-    if (!factory) return ::vantorel::com::kPointer;                                              \
-    *factory = nullptr;                                                                          \
-    if (!clsid || !(*clsid == (identity).clsid)) return ::vantorel::com::kClassNotAvailable;     \
-    static VantorelClassFactory instance;                                                        \
-    *factory = &instance;                                                                        \
-    return ::vantorel::com::kOk;                                                                 \
-  }                                                                                              \
-  VANTOREL_EXPORT ::vantorel::com::HResult DllCanUnloadNow() {                                   \
-    return vantorelLiveControls.load() == 0 ? ::vantorel::com::kOk : ::vantorel::com::kFalse;    \
+    if (!factory) return ::vantorel::com::kPointer;                                                     \
+    *factory = nullptr;                                                                                 \
+    if (!clsid || !(*clsid == (identity).clsid)) return ::vantorel::com::kClassNotAvailable;            \
+    static VantorelClassFactory instance;                                                               \
+    *factory = &instance;                                                                               \
+    return ::vantorel::com::kOk;                                                                        \
+  }                                                                                                     \
+  VANTOREL_EXPORT ::vantorel::com::HResult DllCanUnloadNow() {                                          \
+    return vantorelLiveControls.load() == 0 ? ::vantorel::com::kOk : ::vantorel::com::kFalse;           \
   }

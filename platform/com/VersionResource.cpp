@@ -10,11 +10,19 @@ namespace {
 
 constexpr size_t kMaxImageSize = size_t{256} << 20;
 
-uint16_t read16(std::span<const uint8_t> d, size_t at) { return static_cast<uint16_t>(d[at] | (d[at + 1] << 8)); }
-uint32_t read32(std::span<const uint8_t> d, size_t at) { return read16(d, at) | (uint32_t{read16(d, at + 2)} << 16); }
-uint64_t read64(std::span<const uint8_t> d, size_t at) { return read32(d, at) | (uint64_t{read32(d, at + 4)} << 32); }
+uint16_t read16(std::span<const uint8_t> d, size_t at) {
+  return static_cast<uint16_t>(d[at] | (d[at + 1] << 8));
+}
+uint32_t read32(std::span<const uint8_t> d, size_t at) {
+  return read16(d, at) | (uint32_t{read16(d, at + 2)} << 16);
+}
+uint64_t read64(std::span<const uint8_t> d, size_t at) {
+  return read32(d, at) | (uint64_t{read32(d, at + 4)} << 32);
+}
 
-size_t align4(size_t n) { return (n + 3) & ~size_t{3}; }
+size_t align4(size_t n) {
+  return (n + 3) & ~size_t{3};
+}
 
 void appendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
@@ -135,7 +143,9 @@ size_t beginBlock(std::vector<uint8_t>& out, std::string_view key, uint16_t valu
   return at;
 }
 
-void endBlock(std::vector<uint8_t>& out, size_t at) { put16(out, at, static_cast<uint16_t>(out.size() - at)); }
+void endBlock(std::vector<uint8_t>& out, size_t at) {
+  put16(out, at, static_cast<uint16_t>(out.size() - at));
+}
 
 }  // namespace
 
@@ -267,8 +277,8 @@ std::vector<uint8_t> buildVersionInfo(const std::vector<std::pair<std::string, s
   }
   const size_t root = beginBlock(out, "VS_VERSION_INFO", 52, 0);
   // VS_FIXEDFILEINFO: signature, struct version, file and product versions, flags, OS, type.
-  const uint32_t fixedInfo[13] = {0xFEEF04BD, 0x00010000, fixed.high, fixed.low, fixed.high, fixed.low, 0x3F, 0,
-                                  0x00040004, 2 /* DLL */, 0, 0, 0};
+  const uint32_t fixedInfo[13] = {0xFEEF04BD, 0x00010000, fixed.high,  fixed.low, fixed.high, fixed.low, 0x3F,
+                                  0,          0x00040004, 2 /* DLL */, 0,         0,          0};
   for (uint32_t w : fixedInfo) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(w >> (8 * i)));
   }

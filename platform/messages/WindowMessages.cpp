@@ -32,7 +32,9 @@ void setChildId(QWidget* widget, int id) {
   if (widget) widget->setProperty(kChildIdProperty, id);
 }
 
-int childId(const QWidget* widget) { return widget ? widget->property(kChildIdProperty).toInt() : 0; }
+int childId(const QWidget* widget) {
+  return widget ? widget->property(kChildIdProperty).toInt() : 0;
+}
 
 QWidget* findChildById(const QWidget* parent, int id) {
   if (!parent) return nullptr;
@@ -43,7 +45,9 @@ QWidget* findChildById(const QWidget* parent, int id) {
   return nullptr;
 }
 
-intptr_t handleOf(const QWidget* widget) { return reinterpret_cast<intptr_t>(widget); }
+intptr_t handleOf(const QWidget* widget) {
+  return reinterpret_cast<intptr_t>(widget);
+}
 
 QWidget* fromHandle(intptr_t handle) {
   if (!handle) return nullptr;

@@ -11,7 +11,7 @@ class QWidget;
 // queues the message for the event loop (dropped if the receiver is gone by then).
 namespace vantorel::messages {
 
-inline constexpr uint32_t kCommand = 0x0111;  // first parameter: command id, second: sender detail
+inline constexpr uint32_t kCommand = 0x0111;   // first parameter: command id, second: sender detail
 inline constexpr uint32_t kBrowseGo = 0x49B7;  // Enter in the topic browser's word box
 
 class WindowMessageEvent : public QEvent {

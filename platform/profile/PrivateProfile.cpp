@@ -11,9 +11,9 @@ namespace vantorel::profile {
 namespace {
 
 struct Line {
-  size_t begin;    // first byte of the line
-  size_t end;      // just past its content (before CR LF / LF)
-  size_t next;     // first byte of the following line
+  size_t begin;  // first byte of the line
+  size_t end;    // just past its content (before CR LF / LF)
+  size_t next;   // first byte of the following line
 };
 
 std::vector<Line> splitLines(std::string_view text) {

@@ -18,6 +18,8 @@ RegistryStore& store() {
   return *s;
 }
 
-void useStoreFile(const std::filesystem::path& file) { current() = std::make_unique<RegistryStore>(file); }
+void useStoreFile(const std::filesystem::path& file) {
+  current() = std::make_unique<RegistryStore>(file);
+}
 
 }  // namespace vantorel::registry

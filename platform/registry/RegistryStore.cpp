@@ -1,10 +1,10 @@
 #include "platform/registry/RegistryStore.h"
 
+#include <unistd.h>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <system_error>
-#include <unistd.h>
 
 namespace vantorel::registry {
 namespace {

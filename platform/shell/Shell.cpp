@@ -24,7 +24,9 @@ std::function<bool(const QString&)>& openHandler() {
 
 }  // namespace
 
-QString tempFolder() { return withSeparator(QDir::tempPath()); }
+QString tempFolder() {
+  return withSeparator(QDir::tempPath());
+}
 
 QString systemFolder() {
   Dl_info info{};
@@ -34,11 +36,10 @@ QString systemFolder() {
 }
 
 bool isPseudoFileSystem(const QString& type) {
-  static const QStringList pseudo = {u"proc"_qs,       u"sysfs"_qs,     u"devtmpfs"_qs,  u"devpts"_qs,
-                                     u"cgroup"_qs,     u"cgroup2"_qs,   u"securityfs"_qs, u"debugfs"_qs,
-                                     u"tracefs"_qs,    u"pstore"_qs,    u"bpf"_qs,       u"mqueue"_qs,
-                                     u"hugetlbfs"_qs,  u"configfs"_qs,  u"fusectl"_qs,   u"binfmt_misc"_qs,
-                                     u"autofs"_qs,     u"efivarfs"_qs,  u"nsfs"_qs,      u"rpc_pipefs"_qs};
+  static const QStringList pseudo = {
+      u"proc"_qs,    u"sysfs"_qs,       u"devtmpfs"_qs, u"devpts"_qs,   u"cgroup"_qs, u"cgroup2"_qs,   u"securityfs"_qs,
+      u"debugfs"_qs, u"tracefs"_qs,     u"pstore"_qs,   u"bpf"_qs,      u"mqueue"_qs, u"hugetlbfs"_qs, u"configfs"_qs,
+      u"fusectl"_qs, u"binfmt_misc"_qs, u"autofs"_qs,   u"efivarfs"_qs, u"nsfs"_qs,   u"rpc_pipefs"_qs};
   return pseudo.contains(type);
 }
 
@@ -66,9 +67,8 @@ std::vector<Volume> volumes() {
     if (std::any_of(out.begin(), out.end(), [&](const Volume& v) { return v.rootPath == root; })) continue;
     out.push_back({root, s.name(), volumeKindOf(type, root)});
   }
-  std::stable_sort(out.begin(), out.end(), [](const Volume& a, const Volume& b) {
-    return a.rootPath == u"/"_qs && b.rootPath != u"/"_qs;
-  });
+  std::stable_sort(out.begin(), out.end(),
+                   [](const Volume& a, const Volume& b) { return a.rootPath == u"/"_qs && b.rootPath != u"/"_qs; });
   return out;
 }
 
@@ -82,6 +82,8 @@ bool openDocument(const QString& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void setOpenHandler(std::function<bool(const QString&)> handler) { openHandler() = std::move(handler); }
+void setOpenHandler(std::function<bool(const QString&)> handler) {
+  openHandler() = std::move(handler);
+}
 
 }  // namespace vantorel::shell

@@ -61,9 +61,9 @@ TEST(Codepage, RejectsWhatCannotBeWritten) {
   size_t bad = 99;
   EXPECT_FALSE(cp::fromUtf8("abc Ж", &bad));  // Cyrillic
   EXPECT_EQ(bad, 4u);
-  EXPECT_FALSE(cp::fromUtf8("\xC0\xAF", &bad));       // overlong '/'
-  EXPECT_FALSE(cp::fromUtf8("\xED\xA0\x80", &bad));   // surrogate
-  EXPECT_FALSE(cp::fromUtf8("ok\xCE", &bad));         // cut in the middle of a character
+  EXPECT_FALSE(cp::fromUtf8("\xC0\xAF", &bad));      // overlong '/'
+  EXPECT_FALSE(cp::fromUtf8("\xED\xA0\x80", &bad));  // surrogate
+  EXPECT_FALSE(cp::fromUtf8("ok\xCE", &bad));        // cut in the middle of a character
   EXPECT_EQ(bad, 2u);
   EXPECT_FALSE(cp::fromUtf8("\xFF", &bad));
   EXPECT_EQ(cp::fromUtf8Lossy("aЖb\xCE"), "a?b?");

@@ -99,7 +99,7 @@ TEST_F(RegistryStoreTest, ACorruptFileIsReportedAndNeverOverwritten) {
   const std::string cases[] = {
       "not a registry file\n",
       "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\Software\n",  // truncated key line
-      "Windows Registry Editor Version 5.00\n[HKLM\\A]\n\"Size\"=dword:0000",      // fine so far...
+      "Windows Registry Editor Version 5.00\n[HKLM\\A]\n\"Size\"=dword:0000",     // fine so far...
       "Windows Registry Editor Version 5.00\n[HKLM\\A]\n\"Name\"=\"unterminated\n",
       "Windows Registry Editor Version 5.00\n\"Orphan\"=\"value\"\n",
       "Windows Registry Editor Version 5.00\n[HKLM\\A]\n\"Bin\"=hex:01,02\n",
@@ -143,6 +143,7 @@ TEST(RegText, ParsesWhatTheEditorWrites) {
   ASSERT_EQ(r.document.keys[0].values.size(), 2u);
   EXPECT_EQ(r.document.keys[0].values[1].type, vantorel::registry::ValueType::String);
   EXPECT_EQ(r.document.keys[0].values[1].text, "replaced");
-  EXPECT_FALSE(vantorel::registry::parseRegText("Windows Registry Editor Version 5.00\n[HKLM\\A]\n\"N\"=dword:123456789\n").ok);
+  EXPECT_FALSE(
+      vantorel::registry::parseRegText("Windows Registry Editor Version 5.00\n[HKLM\\A]\n\"N\"=dword:123456789\n").ok);
   EXPECT_FALSE(vantorel::registry::parseRegText("").ok);
 }

@@ -59,7 +59,8 @@ TEST(DialogUnits, ScaleByTheFontsBaseUnits) {
 }
 
 TEST(StringTables, ParseEscapesAndReportFaults) {
-  const auto t = ui::parseStringTable("# comment\n1\tBrisamo Browse Control\r\n61228\tΓραμμή\\nδεύτερη \\\\ \\t.\n\nbad line\n");
+  const auto t =
+      ui::parseStringTable("# comment\n1\tBrisamo Browse Control\r\n61228\tΓραμμή\\nδεύτερη \\\\ \\t.\n\nbad line\n");
   EXPECT_EQ(t.strings.at(1), "Brisamo Browse Control");
   EXPECT_EQ(t.strings.at(61228), "Γραμμή\nδεύτερη \\ \t.");
   EXPECT_EQ(t.error, "line 5: expected ID<TAB>text");

@@ -34,7 +34,11 @@ QPixmap bitmapResource(const QString& module, int id) {
   return QPixmap(u":/"_qs + module + u"/bitmaps/"_qs + QString::number(id) + u".png"_qs);
 }
 
-WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
+WaitCursor::WaitCursor() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+WaitCursor::~WaitCursor() {
+  QApplication::restoreOverrideCursor();
+}
 
 }  // namespace vantorel::ui

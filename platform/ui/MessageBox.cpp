@@ -68,7 +68,9 @@ MessageBoxService& messageBoxes() {
   return installed() ? *installed() : dialogs;
 }
 
-void setMessageBoxService(MessageBoxService* service) { installed() = service; }
+void setMessageBoxService(MessageBoxService* service) {
+  installed() = service;
+}
 
 Answer messageBox(const QString& text, const QString& caption, Buttons buttons, Icon icon, QWidget* parent) {
   return messageBoxes().show(parent, text, caption, buttons, icon);
@@ -85,9 +87,13 @@ Answer defaultAnswer(Buttons buttons) {
   return Answer::Ok;
 }
 
-RecordingMessageBoxes::RecordingMessageBoxes() : previous_(installed()) { setMessageBoxService(this); }
+RecordingMessageBoxes::RecordingMessageBoxes() : previous_(installed()) {
+  setMessageBoxService(this);
+}
 
-RecordingMessageBoxes::~RecordingMessageBoxes() { setMessageBoxService(previous_); }
+RecordingMessageBoxes::~RecordingMessageBoxes() {
+  setMessageBoxService(previous_);
+}
 
 Answer RecordingMessageBoxes::show(QWidget*, const QString& text, const QString& caption, Buttons buttons, Icon icon) {
   shown_.push_back({text, caption, buttons, icon});

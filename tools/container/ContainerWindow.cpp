@@ -129,9 +129,9 @@ void ContainerWindow::sendMouse(const QPoint& point, bool press, bool doubleClic
 
 void ContainerWindow::sendKeys(const QString& keys) {
   static const std::pair<const char16_t*, Qt::Key> kNamed[] = {
-      {u"{Enter}", Qt::Key_Return}, {u"{Tab}", Qt::Key_Tab},   {u"{Esc}", Qt::Key_Escape},
-      {u"{Backspace}", Qt::Key_Backspace}, {u"{Up}", Qt::Key_Up}, {u"{Down}", Qt::Key_Down},
-      {u"{Left}", Qt::Key_Left},   {u"{Right}", Qt::Key_Right}, {u"{Delete}", Qt::Key_Delete}};
+      {u"{Enter}", Qt::Key_Return},        {u"{Tab}", Qt::Key_Tab},     {u"{Esc}", Qt::Key_Escape},
+      {u"{Backspace}", Qt::Key_Backspace}, {u"{Up}", Qt::Key_Up},       {u"{Down}", Qt::Key_Down},
+      {u"{Left}", Qt::Key_Left},           {u"{Right}", Qt::Key_Right}, {u"{Delete}", Qt::Key_Delete}};
   auto send = [](Qt::Key key, const QString& text) {
     QWidget* target = QApplication::focusWidget();
     if (!target) return;

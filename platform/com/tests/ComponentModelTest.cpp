@@ -58,7 +58,8 @@ TEST_F(ComponentModel, RegisterCreateInvokeEventUnregister) {
   // Every kind of member, and the distinct failures.
   EXPECT_EQ(control->invoke(1, InvokeKind::PropertyGet, {}).value, Variant::fromString(u"2.5.7"_qs));
   EXPECT_EQ(control->invoke(1, InvokeKind::Method, {}).value.toString(), u"2.5.7"_qs);
-  EXPECT_EQ(control->invoke(1, InvokeKind::PropertyPut, {Variant::fromString(u"9"_qs)}).status, DispStatus::NotSupported);
+  EXPECT_EQ(control->invoke(1, InvokeKind::PropertyPut, {Variant::fromString(u"9"_qs)}).status,
+            DispStatus::NotSupported);
   EXPECT_TRUE(control->invoke(2, InvokeKind::PropertyPut, {Variant::fromLong(42)}).ok());
   EXPECT_EQ(control->invoke(2, InvokeKind::PropertyGet, {}).value, Variant::fromShort(42));
   EXPECT_EQ(control->invoke(2, InvokeKind::PropertyPut, {Variant::fromLong(70000)}).status, DispStatus::TypeMismatch);
@@ -116,8 +117,8 @@ TEST_F(ComponentModel, CreationFailsCleanlyAtEveryStep) {
   EXPECT_EQ(registerLibrary((dir_ / "missing.ocx").string()), kFail);
   // A library asked for a class it does not serve.
   ASSERT_EQ(registerLibrary(TEST_COMPONENT_PATH), kOk);
-  ASSERT_TRUE(store().setString("HKCR\\CLSID\\" + ids::kTabrelClass.toString() + "\\InprocServer32", "",
-                                TEST_COMPONENT_PATH));
+  ASSERT_TRUE(
+      store().setString("HKCR\\CLSID\\" + ids::kTabrelClass.toString() + "\\InprocServer32", "", TEST_COMPONENT_PATH));
   EXPECT_EQ(createControl(ids::kTabrelClass).control, nullptr);
   EXPECT_EQ(createControl("{not a guid}").control, nullptr);
   EXPECT_EQ(createControl("NO.SUCH.ProgID").control, nullptr);
@@ -153,12 +154,29 @@ TEST(Guids, ParseAndFormat) {
   EXPECT_FALSE(Guid::parse("EAB22AC3+30C1-11CF-A7EB-0000C05BAE0B"));
   EXPECT_FALSE(Guid::parse("EAB22AC3-30C1-11CF-A7EB-0000C05BAE0G"));
   // Every identifier of the system is distinct.
-  const Guid all[] = {ids::kTabrelClass,   ids::kTabrelDispatch,  ids::kTabrelEvents,   ids::kTabrelTypeLib,
-                      ids::kBrovikClass,   ids::kBrovikDispatch,  ids::kBrovikEvents,   ids::kBrovikTypeLib,
-                      ids::kDravixClass,   ids::kDravixDispatch,  ids::kDravixEvents,   ids::kDravixTypeLib,
-                      ids::kKestrinClass,  ids::kKestrinDispatch, ids::kKestrinEvents,  ids::kKestrinTypeLib,
-                      ids::kFennickClass,  ids::kFennickDispatch, ids::kFennickEvents,  ids::kFennickTypeLib,
-                      ids::kPageBrowserClass, ids::kLegacyMoleculeControllerClass, ids::kLegacyMoleculeZoomClass};
+  const Guid all[] = {ids::kTabrelClass,
+                      ids::kTabrelDispatch,
+                      ids::kTabrelEvents,
+                      ids::kTabrelTypeLib,
+                      ids::kBrovikClass,
+                      ids::kBrovikDispatch,
+                      ids::kBrovikEvents,
+                      ids::kBrovikTypeLib,
+                      ids::kDravixClass,
+                      ids::kDravixDispatch,
+                      ids::kDravixEvents,
+                      ids::kDravixTypeLib,
+                      ids::kKestrinClass,
+                      ids::kKestrinDispatch,
+                      ids::kKestrinEvents,
+                      ids::kKestrinTypeLib,
+                      ids::kFennickClass,
+                      ids::kFennickDispatch,
+                      ids::kFennickEvents,
+                      ids::kFennickTypeLib,
+                      ids::kPageBrowserClass,
+                      ids::kLegacyMoleculeControllerClass,
+                      ids::kLegacyMoleculeZoomClass};
   for (size_t i = 0; i < std::size(all); ++i)
     for (size_t j = i + 1; j < std::size(all); ++j) EXPECT_NE(all[i], all[j]) << i << " " << j;
 }

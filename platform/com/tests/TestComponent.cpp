@@ -9,24 +9,35 @@ namespace {
 
 using namespace vantorel::com;
 
-const ComponentIdentity kTest{testids::kClass, testids::kDispatch, testids::kEvents, testids::kTypeLib,
-                              "VANTOREL.TestCtrl.1", "Vantorel Test Control", "2.5.7", 0x20191,
-                              "TESTLib", "Vantorel test control", "_DTest", "_DTestEvents"};
+const ComponentIdentity kTest{testids::kClass,
+                              testids::kDispatch,
+                              testids::kEvents,
+                              testids::kTypeLib,
+                              "VANTOREL.TestCtrl.1",
+                              "Vantorel Test Control",
+                              "2.5.7",
+                              0x20191,
+                              "TESTLib",
+                              "Vantorel test control",
+                              "_DTest",
+                              "_DTestEvents"};
 
 class CTestCtrl : public Control {
  public:
   CTestCtrl() {
     dispatch().property(1, "Version", Variant::Type::String, [] { return Variant::fromString(u"2.5.7"_qs); });
-    dispatch().property(2, "Counter", Variant::Type::Short, [this] { return Variant::fromShort(counter_); },
-                        [this](const Variant& v) { counter_ = v.toShort(); });
+    dispatch().property(
+        2, "Counter", Variant::Type::Short, [this] { return Variant::fromShort(counter_); },
+        [this](const Variant& v) { counter_ = v.toShort(); });
     dispatch().method(3, "Add", {Variant::Type::Long, Variant::Type::Long}, Variant::Type::Long,
                       [](const std::vector<Variant>& a) { return Variant::fromLong(a[0].toLong() + a[1].toLong()); });
     dispatch().method(4, "Ring", {Variant::Type::Short}, Variant::Type::Empty, [this](const std::vector<Variant>& a) {
       fireEvent(1, {a[0], Variant::fromString(u"ring"_qs)});
       return Variant();
     });
-    dispatch().method(5, "WindowHandle", {}, Variant::Type::Address,
-                      [this](const std::vector<Variant>&) { return Variant::fromAddress(reinterpret_cast<intptr_t>(this)); });
+    dispatch().method(5, "WindowHandle", {}, Variant::Type::Address, [this](const std::vector<Variant>&) {
+      return Variant::fromAddress(reinterpret_cast<intptr_t>(this));
+    });
     declareEvent(1, "Rung", {Variant::Type::Short, Variant::Type::String});
   }
 
@@ -37,7 +48,9 @@ class CTestCtrl : public Control {
     p.setPen(Qt::white);
     p.drawText(rect(), Qt::AlignCenter, u"Δοκιμή %1"_qs.arg(counter_));
   }
-  void mousePressEvent(QMouseEvent* e) override { fireEvent(1, {Variant::fromShort(static_cast<int16_t>(e->position().x())), Variant::fromString(u"click"_qs)}); }
+  void mousePressEvent(QMouseEvent* e) override {
+    fireEvent(1, {Variant::fromShort(static_cast<int16_t>(e->position().x())), Variant::fromString(u"click"_qs)});
+  }
 
  private:
   int16_t counter_ = 0;

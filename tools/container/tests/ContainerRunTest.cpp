@@ -45,8 +45,9 @@ TEST_F(ContainerRun, PrintsAnswersAndEventsInOrderAndGrabs) {
                            u"Version"_qs, u"--put"_qs, u"Counter=3"_qs, u"--call"_qs, u"Add(2, 40)"_qs, u"--call"_qs,
                            u"#4(9)"_qs, u"--click"_qs, u"17,5"_qs, u"--grab"_qs, png});
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-  EXPECT_EQ(r.out, u"Version -> \"2.5.7\"\nCounter -> 3\nAdd -> 42\nevent Rung(9, \"ring\")\nRing -> (empty)\n"
-                    u"event Rung(17, \"click\")\n"_qs);
+  EXPECT_EQ(r.out,
+            u"Version -> \"2.5.7\"\nCounter -> 3\nAdd -> 42\nevent Rung(9, \"ring\")\nRing -> (empty)\n"
+            u"event Rung(17, \"click\")\n"_qs);
   const QImage image(png);
   ASSERT_FALSE(image.isNull());
   EXPECT_EQ(image.size(), QSize(200, 100));

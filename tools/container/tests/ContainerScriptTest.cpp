@@ -42,10 +42,10 @@ TEST(ContainerScript, MalformedCallsSayWhy) {
 
 TEST(ContainerScript, CommandLineInOrder) {
   const auto parsed = parseCommandLine({u"--registry"_qs, u"/tmp/r.reg"_qs, u"--create"_qs, u"TABREL.TabrelCtrlGk.1"_qs,
-                                        u"--size"_qs, u"640x450"_qs, u"--call"_qs, u"LoadData(\"/d/\")"_qs,
-                                        u"--get"_qs, u"Version"_qs, u"--put"_qs, u"SortColumn=2"_qs,
-                                        u"--click"_qs, u"10,20"_qs, u"--key"_qs, u"abc{Enter}"_qs,
-                                        u"--wait"_qs, u"150"_qs, u"--grab"_qs, u"/tmp/x.png"_qs});
+                                        u"--size"_qs,     u"640x450"_qs,    u"--call"_qs,   u"LoadData(\"/d/\")"_qs,
+                                        u"--get"_qs,      u"Version"_qs,    u"--put"_qs,    u"SortColumn=2"_qs,
+                                        u"--click"_qs,    u"10,20"_qs,      u"--key"_qs,    u"abc{Enter}"_qs,
+                                        u"--wait"_qs,     u"150"_qs,        u"--grab"_qs,   u"/tmp/x.png"_qs});
   ASSERT_TRUE(parsed.script) << parsed.error.toStdString();
   const Script& s = *parsed.script;
   EXPECT_EQ(s.registryFile, u"/tmp/r.reg"_qs);
