@@ -52,7 +52,7 @@ TEST(Codepage, GreekTextBothWays) {
   const std::string utf8 = "Περιοδικός Πίνακας ΆΈΉΊΌΎΏ άέήίόύώ ϊϋΐΰ ς";
   const auto bytes = cp::fromUtf8(utf8);
   ASSERT_TRUE(bytes);
-  EXPECT_EQ(bytes->size(), 42u);
+  EXPECT_EQ(bytes->size(), 41u);
   EXPECT_EQ(static_cast<unsigned char>((*bytes)[0]), 0xD0);  // Π
   EXPECT_EQ(cp::toUtf8(*bytes), utf8);
 }

@@ -8,6 +8,7 @@
 
 #include "platform/com/ComponentIds.h"
 #include "platform/com/Creation.h"
+#include "platform/com/VersionResource.h"
 #include "platform/com/tests/TestComponentIds.h"
 #include "platform/messages/WindowMessages.h"
 #include "platform/registry/Registry.h"

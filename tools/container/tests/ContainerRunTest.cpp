@@ -7,13 +7,13 @@
 
 namespace {
 
-struct Run {
+struct ToolRun {
   int exitCode;
   QString out;
   QString err;
 };
 
-Run runTool(const QString& program, const QStringList& args) {
+ToolRun runTool(const QString& program, const QStringList& args) {
   QProcess p;
   p.start(program, args);
   p.waitForFinished(60000);
@@ -25,10 +25,10 @@ class ContainerRun : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
     registry_ = dir_.filePath(u"registry.reg"_qs);
-    const Run reg = runTool(u"" REGSVR_PATH ""_qs, {u"--registry"_qs, registry_, u"" TEST_COMPONENT_PATH ""_qs});
+    const ToolRun reg = runTool(u"" REGSVR_PATH ""_qs, {u"--registry"_qs, registry_, u"" TEST_COMPONENT_PATH ""_qs});
     ASSERT_EQ(reg.exitCode, 0) << reg.err.toStdString();
   }
-  Run container(QStringList args) {
+  ToolRun container(QStringList args) {
     args.prepend(registry_);
     args.prepend(u"--registry"_qs);
     return runTool(u"" CONTAINER_PATH ""_qs, args);
@@ -41,9 +41,9 @@ class ContainerRun : public ::testing::Test {
 
 TEST_F(ContainerRun, PrintsAnswersAndEventsInOrderAndGrabs) {
   const QString png = dir_.filePath(u"shot.png"_qs);
-  const Run r = container({u"--create"_qs, u"VANTOREL.TestCtrl.1"_qs, u"--size"_qs, u"200x100"_qs, u"--get"_qs,
-                           u"Version"_qs, u"--put"_qs, u"Counter=3"_qs, u"--call"_qs, u"Add(2, 40)"_qs, u"--call"_qs,
-                           u"#4(9)"_qs, u"--click"_qs, u"17,5"_qs, u"--grab"_qs, png});
+  const ToolRun r = container({u"--create"_qs, u"VANTOREL.TestCtrl.1"_qs, u"--size"_qs, u"200x100"_qs, u"--get"_qs,
+                               u"Version"_qs, u"--put"_qs, u"Counter=3"_qs, u"--call"_qs, u"Add(2, 40)"_qs,
+                               u"--call"_qs, u"#4(9)"_qs, u"--click"_qs, u"17,5"_qs, u"--grab"_qs, png});
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_EQ(r.out,
             u"Version -> \"2.5.7\"\nCounter -> 3\nAdd -> 42\nevent Rung(9, \"ring\")\nRing -> (empty)\n"
@@ -55,7 +55,7 @@ TEST_F(ContainerRun, PrintsAnswersAndEventsInOrderAndGrabs) {
 }
 
 TEST_F(ContainerRun, FailuresGiveANonZeroStatus) {
-  Run r = container({u"--create"_qs, u"VANTOREL.TestCtrl.1"_qs, u"--put"_qs, u"Version=\"x\""_qs});
+  ToolRun r = container({u"--create"_qs, u"VANTOREL.TestCtrl.1"_qs, u"--put"_qs, u"Version=\"x\""_qs});
   EXPECT_NE(r.exitCode, 0);
   EXPECT_TRUE(r.err.contains(u"Version -> error: property not supported"_qs)) << r.err.toStdString();
   r = container({u"--create"_qs, u"VANTOREL.TestCtrl.1"_qs, u"--call"_qs, u"Nothing()"_qs});
