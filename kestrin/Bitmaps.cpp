@@ -4,7 +4,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QStringList>
-#include <map>
+#include <array>
+#include <optional>
 
 #include "kestrin/core/Switches.h"
 #include "platform/ui/Graphics.h"
@@ -149,10 +150,14 @@ QImage draw(int id) {
 }  // namespace
 
 const QImage& bitmapImage(int id) {
-  static std::map<int, QImage> cache;
-  auto it = cache.find(id);
-  if (it == cache.end()) it = cache.emplace(id, draw(id)).first;
-  return it->second;
+  static const QImage none;
+  constexpr int kFirst = bitmap::kDimensionCaptions;
+  constexpr int kLast = bitmap::kWireframeSelected;
+  static std::array<std::optional<QImage>, kLast - kFirst + 1> cache;
+  if (id < kFirst || id > kLast) return none;
+  std::optional<QImage>& slot = cache[id - kFirst];
+  if (!slot) slot = draw(id);
+  return *slot;
 }
 
 }  // namespace vantorel::kestrin

@@ -398,4 +398,24 @@ TEST_F(KestrinPage, TheNoticeReachesTheChildOfTheTitledParent) {
   EXPECT_TRUE(lone.isNull());
 }
 
+TEST(KestrinBitmaps, EveryElementShowsABitmapOfItsOwnSize) {
+  SwitchState other;
+  other.threeD = false;
+  other.rotation = other.labels = true;
+  for (const SwitchState& state : {SwitchState{}, other}) {
+    for (const Placement& placement : kLayout) {
+      const QImage& image = bitmapImage(bitmapFor(placement.element, state));
+      EXPECT_EQ(image.size(), QSize(placement.rect.width, placement.rect.height))
+          << static_cast<int>(placement.element);
+    }
+  }
+  for (int id : {bitmap::kWireframeSelected, bitmap::kSticksSelected, bitmap::kBallsAndSticks}) {
+    EXPECT_EQ(bitmapImage(id).size(), QSize(56, 31));
+  }
+  EXPECT_GE(bitmapImage(bitmap::kBackground).width(), 10);
+  EXPECT_GE(bitmapImage(bitmap::kBackground).height(), 10);
+  EXPECT_TRUE(bitmapImage(200).isNull());
+  EXPECT_TRUE(bitmapImage(226).isNull());
+}
+
 }  // namespace
