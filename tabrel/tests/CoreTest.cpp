@@ -310,10 +310,10 @@ TEST(DetailBoxTest, ContentsPerMode) {
 }
 
 TEST(SampleDiscTest, RealElementFileReads) {
-  const char* build = std::getenv("VANTOREL_BUILD_DIR");
-  if (!build || !std::filesystem::exists(std::string(build) + "/disc/element.dat")) GTEST_SKIP() << "no sample disc";
+  const std::string disc = TABREL_SAMPLE_DISC;
+  if (!std::filesystem::exists(disc + "element.dat")) GTEST_SKIP() << "no sample disc";
   ElementTable t;
-  ASSERT_TRUE(LoadElementData(std::string(build) + "/disc/", t));
+  ASSERT_TRUE(LoadElementData(disc, t));
   ASSERT_GE(t.recordCount(), 118);
   EXPECT_EQ(t.symbol(0), "H");
   EXPECT_EQ(t.recordAt(0, 0), 0);
