@@ -37,7 +37,9 @@ std::vector<Fault> checkElementFile(std::string_view bytes, const std::string& f
   for (size_t i = 0; i < count; ++i) {
     const auto record = bytes.substr(i * kElementRecordSize, kElementRecordSize);
     const long number = static_cast<long>(i);
-    auto fault = [&](const char* field, std::string message) { faults.push_back({file, number, field, std::move(message)}); };
+    auto fault = [&](const char* field, std::string message) {
+      faults.push_back({file, number, field, std::move(message)});
+    };
     for (const auto& f : elementFields()) {
       if (f.type == ElementFieldType::Text) {
         const auto raw = record.substr(f.offset, f.size);
@@ -48,8 +50,8 @@ std::vector<Fault> checkElementFile(std::string_view bytes, const std::string& f
         const auto text = fieldText(record, f);
         if (text.empty()) fault(f.key, "empty");
         if (auto bad = firstBadTextByte(text); bad != std::string_view::npos)
-          fault(f.key, "byte " + std::to_string(static_cast<unsigned char>(text[bad])) + " at " +
-                           std::to_string(bad) + " is not Greek text");
+          fault(f.key, "byte " + std::to_string(static_cast<unsigned char>(text[bad])) + " at " + std::to_string(bad) +
+                           " is not Greek text");
       } else if (f.type == ElementFieldType::Float || f.type == ElementFieldType::Double) {
         const double v = f.type == ElementFieldType::Float ? getF32(record, f.offset) : getF64(record, f.offset);
         if (!std::isfinite(v)) fault(f.key, "not a finite number");
@@ -81,13 +83,13 @@ std::vector<Fault> checkTable(const TableInfo& table, std::string_view index, st
     return faults;
   }
   if (parsed->fieldCount != n) {
-    faults.push_back({ndx, -1, "", "field count " + std::to_string(parsed->fieldCount) + ", the table needs " +
-                                       std::to_string(n)});
+    faults.push_back(
+        {ndx, -1, "", "field count " + std::to_string(parsed->fieldCount) + ", the table needs " + std::to_string(n)});
     return faults;
   }
   if (index.size() != indexFileSize(n))
-    faults.push_back({ndx, -1, "", "length " + std::to_string(index.size()) + ", expected " +
-                                       std::to_string(indexFileSize(n))});
+    faults.push_back(
+        {ndx, -1, "", "length " + std::to_string(index.size()) + ", expected " + std::to_string(indexFileSize(n))});
   if (parsed->recordCount < 0) {
     faults.push_back({ndx, -1, "", "negative record count " + std::to_string(parsed->recordCount)});
     return faults;
@@ -95,8 +97,9 @@ std::vector<Fault> checkTable(const TableInfo& table, std::string_view index, st
   const auto& offsets = parsed->offsets;
   if (offsets[0] != 0) faults.push_back({ndx, -1, "offset 0", "column 0 starts at " + std::to_string(offsets[0])});
   if (static_cast<int64_t>(offsets[n]) != static_cast<int64_t>(data.size()))
-    faults.push_back({ndx, -1, "offset " + std::to_string(n),
-                      "end " + std::to_string(offsets[n]) + " differs from the data length " + std::to_string(data.size())});
+    faults.push_back(
+        {ndx, -1, "offset " + std::to_string(n),
+         "end " + std::to_string(offsets[n]) + " differs from the data length " + std::to_string(data.size())});
   for (size_t k = 0; k < n; ++k) {
     const std::string field = std::to_string(k) + " (" + table.fields[k].key + ")";
     if (offsets[k + 1] < offsets[k]) {
@@ -109,11 +112,12 @@ std::vector<Fault> checkTable(const TableInfo& table, std::string_view index, st
       if (offsets[k] < 0 || static_cast<uint64_t>(offsets[k + 1]) > data.size()) {
         faults.push_back({dat, -1, field, "column lies outside the data file"});
       } else {
-        const auto column = data.substr(static_cast<size_t>(offsets[k]), static_cast<size_t>(offsets[k + 1] - offsets[k]));
+        const auto column =
+            data.substr(static_cast<size_t>(offsets[k]), static_cast<size_t>(offsets[k + 1] - offsets[k]));
         size_t nuls = 0;
         for (char c : column) nuls += c == '\0';
-        std::string message = "column holds " + std::to_string(nuls) + " values, the index says " +
-                              std::to_string(parsed->recordCount);
+        std::string message =
+            "column holds " + std::to_string(nuls) + " values, the index says " + std::to_string(parsed->recordCount);
         if (!column.empty() && column.back() != '\0') message += "; last value has no terminator";
         faults.push_back({dat, -1, field, message});
       }

@@ -5,11 +5,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
 
 #include "tools/vantorel-data/core/Bytes.h"
+#include "tools/vantorel-data/core/CatalogueCompiler.h"
 #include "tools/vantorel-data/core/ElementFile.h"
 #include "tools/vantorel-data/core/FileIo.h"
 
@@ -26,7 +28,9 @@ std::optional<double> parseNumber(std::string_view text) {
   return v;
 }
 
-bool isUnknown(std::string_view text) { return text.empty() || text == "?"; }
+bool isUnknown(std::string_view text) {
+  return text.empty() || text == "?";
+}
 
 }  // namespace
 
@@ -72,8 +76,8 @@ std::optional<std::string> compileElements(const SourceTable& source, std::vecto
   for (size_t r = 0; r < source.rows.size(); ++r) {
     const auto& row = source.rows[r];
     if (row.size() != source.header.size()) {
-      fail(row.back(), "row has " + std::to_string(row.size()) + " fields, the header " +
-                           std::to_string(source.header.size()));
+      fail(row.back(),
+           "row has " + std::to_string(row.size()) + " fields, the header " + std::to_string(source.header.size()));
       continue;
     }
     std::string record(kElementRecordSize, '\0');
@@ -109,7 +113,8 @@ std::optional<std::string> compileElements(const SourceTable& source, std::vecto
           fail(cell, std::string(f->key) + " below the unknown threshold; leave it empty for unknown");
           continue;
         }
-      } else if (f->sentinel == 0 && f->type == ElementFieldType::Int16 && std::string_view(f->key) != "discoveryYear") {
+      } else if (f->sentinel == 0 && f->type == ElementFieldType::Int16 &&
+                 std::string_view(f->key) != "discoveryYear") {
         fail(cell, std::string(f->key) + " must be given");
         continue;
       }
@@ -166,8 +171,7 @@ std::optional<std::string> compileElements(const SourceTable& source, std::vecto
           record.replace(f->offset, 2, bytes);
           break;
         }
-        case ElementFieldType::Text:
-          break;
+        case ElementFieldType::Text: break;
       }
     }
     if (column >= 0 && gridRow >= 0) {
@@ -190,8 +194,8 @@ std::optional<TableFiles> compileTable(const TableInfo& table, const SourceTable
   if (source.header.size() != n) {
     const int line = source.header.empty() ? 0 : source.header[0].line;
     diagnostics.push_back({source.file, line, 1,
-                           "header has " + std::to_string(source.header.size()) + " fields, " + table.base +
-                               " needs " + std::to_string(n),
+                           "header has " + std::to_string(source.header.size()) + " fields, " + table.base + " needs " +
+                               std::to_string(n),
                            false});
     return std::nullopt;
   }
@@ -201,8 +205,9 @@ std::optional<TableFiles> compileTable(const TableInfo& table, const SourceTable
     const auto colon = cell.text.find(':');
     const auto key = cell.text.substr(0, colon);
     if (key != table.fields[k].key) {
-      diagnostics.push_back(diagnosticAt(source, cell, "field " + std::to_string(k) + " must be \"" +
-                                                           table.fields[k].key + "\", not \"" + key + "\""));
+      diagnostics.push_back(
+          diagnosticAt(source, cell,
+                       "field " + std::to_string(k) + " must be \"" + table.fields[k].key + "\", not \"" + key + "\""));
       continue;
     }
     if (colon == std::string::npos) continue;
@@ -213,17 +218,17 @@ std::optional<TableFiles> compileTable(const TableInfo& table, const SourceTable
       else if (flag == 'Y')
         plotFlags[k] = 'Y';
       else
-        diagnostics.push_back(diagnosticAt(source, cell, std::string("unknown flag '") + flag + "' (N or Y)",
-                                           static_cast<int>(i)));
+        diagnostics.push_back(
+            diagnosticAt(source, cell, std::string("unknown flag '") + flag + "' (N or Y)", static_cast<int>(i)));
     }
   }
   std::vector<std::vector<std::string>> columns(n);
   for (auto& c : columns) c.reserve(source.rows.size());
   for (const auto& row : source.rows) {
     if (row.size() != n) {
-      diagnostics.push_back(diagnosticAt(source, row.size() > n ? row[n] : row.back(),
-                                         "row has " + std::to_string(row.size()) + " fields, " + table.base +
-                                             " needs " + std::to_string(n)));
+      diagnostics.push_back(diagnosticAt(
+          source, row.size() > n ? row[n] : row.back(),
+          "row has " + std::to_string(row.size()) + " fields, " + table.base + " needs " + std::to_string(n)));
       continue;
     }
     if (row[0].text.empty()) diagnostics.push_back(diagnosticAt(source, row[0], "the key field is empty"));
@@ -272,11 +277,18 @@ bool buildDisc(const std::string& sourceDir, const std::string& outDir, std::vec
       ok = false;
     }
   }
+  if (auto catalogue = compileCatalogue(sourceDir, diagnostics))
+    std::move(catalogue->begin(), catalogue->end(), std::back_inserter(outputs));
+  else
+    ok = false;
   if (!ok) return false;
   std::error_code ec;
   fs::create_directories(outDir, ec);
+  std::set<fs::path> folders;
   for (const auto& [name, bytes] : outputs) {
     const auto path = (fs::path(outDir) / name).string();
+    if (const auto folder = fs::path(path).parent_path(); folders.insert(folder).second)
+      fs::create_directories(folder, ec);
     if (!writeFileAtomically(path, bytes)) {
       diagnostics.push_back({path, 0, 0, "cannot write the file", false});
       ok = false;

@@ -49,7 +49,9 @@ constexpr std::array<ElementField, 29> kFields = {{
 
 }  // namespace
 
-std::span<const ElementField> elementFields() { return kFields; }
+std::span<const ElementField> elementFields() {
+  return kFields;
+}
 
 const ElementField* findElementField(std::string_view key) {
   for (const auto& f : kFields)
@@ -64,7 +66,9 @@ std::optional<int16_t> encodeDiscoveryYear(int signedYear) {
   return std::nullopt;
 }
 
-int decodeDiscoveryYear(int16_t stored) { return stored > 2000 ? -stored : stored; }
+int decodeDiscoveryYear(int16_t stored) {
+  return stored > 2000 ? -stored : stored;
+}
 
 std::string_view fieldText(std::string_view record, const ElementField& field) {
   auto text = record.substr(field.offset, field.size);
@@ -76,14 +80,9 @@ std::string formatElementField(std::string_view record, const ElementField& fiel
   char buf[64];
   double value = 0;
   switch (field.type) {
-    case T::Text:
-      return codepage::toUtf8(fieldText(record, field));
-    case T::Double:
-      value = getF64(record, field.offset);
-      break;
-    case T::Float:
-      value = getF32(record, field.offset);
-      break;
+    case T::Text: return codepage::toUtf8(fieldText(record, field));
+    case T::Double: value = getF64(record, field.offset); break;
+    case T::Float: value = getF32(record, field.offset); break;
     case T::Int16: {
       const int v = getI16(record, field.offset);
       if (std::string_view(field.key) == "discoveryYear") {

@@ -49,7 +49,11 @@ std::string greekNumber(Random& rng) {
   std::string text = (negative ? "-" : "") + grouped;
   if (rng.below(2)) text += "," + std::to_string(rng.below(1000));
   switch (rng.below(8)) {
-    case 0: text += " \xB0" "C"; break;                   // °C
+    case 0:
+      text +=
+          " \xB0"
+          "C";
+      break;                                                   // °C
     case 1: text += " (\xF0\xE5\xF1\xDF\xF0\xEF\xF5)"; break;  // (περίπου)
     case 2: text += " x10{" + std::to_string(rng.below(30)) + "}"; break;
     default: break;
@@ -128,7 +132,8 @@ std::string synthElementFile() {
     std::string numbers;
     putF64(numbers, z * 2.01);
     putF64(numbers, rng.below(10) == 0 ? -20000.0 : rng.below(22000) / 1000.0);
-    for (int i = 0; i < 14; ++i) putF32(numbers, rng.below(8) == 0 ? -20000.0f : static_cast<float>(rng.below(100000)) / 10.0f);
+    for (int i = 0; i < 14; ++i)
+      putF32(numbers, rng.below(8) == 0 ? -20000.0f : static_cast<float>(rng.below(100000)) / 10.0f);
     const auto cell = standardGridCell(z);
     putI16(numbers, static_cast<int16_t>(rng.below(3) == 0 ? 2001 + rng.below(7000) : 1600 + rng.below(400)));
     putI16(numbers, static_cast<int16_t>(rng.below(9)));

@@ -8,54 +8,158 @@ namespace vantorel::data {
 namespace {
 
 constexpr std::array<TableField, 14> kCompounds = {{
-    {"name"}, {"category"}, {"formula"}, {"casNumber"}, {"molarMass"}, {"meltingPoint"},
-    {"boilingPoint"}, {"density"}, {"state"}, {"colour"}, {"solubility"}, {"carbonAtoms"},
-    {"atomsPerFormula"}, {"uses"},
+    {"name"},
+    {"category"},
+    {"formula"},
+    {"casNumber"},
+    {"molarMass"},
+    {"meltingPoint"},
+    {"boilingPoint"},
+    {"density"},
+    {"state"},
+    {"colour"},
+    {"solubility"},
+    {"carbonAtoms"},
+    {"atomsPerFormula"},
+    {"uses"},
 }};
 
 constexpr std::array<TableField, 6> kCountries = {{
-    {"name"}, {"capital"}, {"continent"}, {"area"}, {"population"}, {"currency"},
+    {"name"},
+    {"capital"},
+    {"continent"},
+    {"area"},
+    {"population"},
+    {"currency"},
 }};
 
 constexpr std::array<TableField, 5> kENumbers = {{
-    {"number"}, {"name"}, {"category"}, {"origin"}, {"notes"},
+    {"number"},
+    {"name"},
+    {"category"},
+    {"origin"},
+    {"notes"},
 }};
 
 constexpr std::array<TableField, 83> kElements = {{
-    {"name"}, {"symbol"}, {"atomicNumber"}, {"atomicMass"}, {"density"}, {"meltingPoint"},
-    {"boilingPoint"}, {"group"}, {"period"}, {"block"}, {"category"}, {"electronConfiguration"},
-    {"shells"}, {"state"}, {"discoveryYear"}, {"discoveredBy"}, {"electronegativity"},
-    {"electronAffinity"}, {"atomicRadius"}, {"covalentRadius"}, {"vanDerWaalsRadius"},
-    {"molarVolume"}, {"oxidationStates"}, {"enthalpyFusion"}, {"enthalpyVaporisation"},
-    {"molarHeatCapacity"}, {"mohsHardness"}, {"abundanceSun"}, {"abundanceMeteorites"},
-    {"abundanceHumanBody"}, {"dailyIntake"}, {"worldProduction"}, {"massNumber"}, {"protons"},
-    {"electrons"}, {"neutrons"}, {"naturalIsotopes"}, {"mainIsotope"}, {"mainIsotopeAbundance"},
-    {"mainIsotopeMass"}, {"knownIsotopes"}, {"colourCode"}, {"bonding"}, {"ionicRadius"},
-    {"ionisation1"}, {"ionisation2"}, {"ionisation3"}, {"ionisation4"}, {"ionisation5"},
-    {"ionisation6"}, {"ionisation7"}, {"ionisation8"}, {"ionisation9"}, {"ionisation10"},
-    {"ionisation11"}, {"ionisation12"}, {"ionisation13"}, {"ionisation14"}, {"ionisation15"},
-    {"ionisation16"}, {"ionisation17"}, {"ionisation18"}, {"ionisation19"}, {"ionisation20"},
-    {"ionisation21"}, {"ionisation22"}, {"ionisation23"}, {"ionisation24"}, {"ionisation25"},
-    {"ionisation26"}, {"ionisation27"}, {"ionisation28"}, {"ionisation29"}, {"ionisation30"},
-    {"ionisation31"}, {"ionisation32"}, {"ionisation33"}, {"ionisation34"}, {"ionisation35"},
-    {"ionisation36"}, {"ionisation37"}, {"ionisation38"}, {"ionisation39"},
+    {"name"},
+    {"symbol"},
+    {"atomicNumber"},
+    {"atomicMass"},
+    {"density"},
+    {"meltingPoint"},
+    {"boilingPoint"},
+    {"group"},
+    {"period"},
+    {"block"},
+    {"category"},
+    {"electronConfiguration"},
+    {"shells"},
+    {"state"},
+    {"discoveryYear"},
+    {"discoveredBy"},
+    {"electronegativity"},
+    {"electronAffinity"},
+    {"atomicRadius"},
+    {"covalentRadius"},
+    {"vanDerWaalsRadius"},
+    {"molarVolume"},
+    {"oxidationStates"},
+    {"enthalpyFusion"},
+    {"enthalpyVaporisation"},
+    {"molarHeatCapacity"},
+    {"mohsHardness"},
+    {"abundanceSun"},
+    {"abundanceMeteorites"},
+    {"abundanceHumanBody"},
+    {"dailyIntake"},
+    {"worldProduction"},
+    {"massNumber"},
+    {"protons"},
+    {"electrons"},
+    {"neutrons"},
+    {"naturalIsotopes"},
+    {"mainIsotope"},
+    {"mainIsotopeAbundance"},
+    {"mainIsotopeMass"},
+    {"knownIsotopes"},
+    {"colourCode"},
+    {"bonding"},
+    {"ionicRadius"},
+    {"ionisation1"},
+    {"ionisation2"},
+    {"ionisation3"},
+    {"ionisation4"},
+    {"ionisation5"},
+    {"ionisation6"},
+    {"ionisation7"},
+    {"ionisation8"},
+    {"ionisation9"},
+    {"ionisation10"},
+    {"ionisation11"},
+    {"ionisation12"},
+    {"ionisation13"},
+    {"ionisation14"},
+    {"ionisation15"},
+    {"ionisation16"},
+    {"ionisation17"},
+    {"ionisation18"},
+    {"ionisation19"},
+    {"ionisation20"},
+    {"ionisation21"},
+    {"ionisation22"},
+    {"ionisation23"},
+    {"ionisation24"},
+    {"ionisation25"},
+    {"ionisation26"},
+    {"ionisation27"},
+    {"ionisation28"},
+    {"ionisation29"},
+    {"ionisation30"},
+    {"ionisation31"},
+    {"ionisation32"},
+    {"ionisation33"},
+    {"ionisation34"},
+    {"ionisation35"},
+    {"ionisation36"},
+    {"ionisation37"},
+    {"ionisation38"},
+    {"ionisation39"},
 }};
 
 constexpr std::array<TableField, 22> kMinerals = {{
-    {"name"}, {"formula"}, {"mineralClass"}, {"crystalSystem"}, {"hardness"}, {"density"},
-    {"colour"}, {"streak"}, {"lustre"}, {"transparency"}, {"cleavage"}, {"molarMass"},
-    {"elementCount"}, {"mainMetal"}, {"mainMetalPercent"}, {"oxygenPercent"}, {"sulfurPercent"},
-    {"uses"}, {"magnetism"}, {"hardnessClass"}, {"gemVariety"}, {"acidReaction"},
+    {"name"},         {"formula"},       {"mineralClass"},     {"crystalSystem"}, {"hardness"},      {"density"},
+    {"colour"},       {"streak"},        {"lustre"},           {"transparency"},  {"cleavage"},      {"molarMass"},
+    {"elementCount"}, {"mainMetal"},     {"mainMetalPercent"}, {"oxygenPercent"}, {"sulfurPercent"}, {"uses"},
+    {"magnetism"},    {"hardnessClass"}, {"gemVariety"},       {"acidReaction"},
 }};
 
 constexpr std::array<TableField, 14> kPlanets = {{
-    {"name"}, {"kind"}, {"atmosphere"}, {"distance"}, {"diameter"}, {"mass"}, {"density"},
-    {"gravity"}, {"escapeVelocity"}, {"rotationPeriod"}, {"orbitalPeriod"}, {"meanTemperature"},
-    {"moons"}, {"eccentricity"},
+    {"name"},
+    {"kind"},
+    {"atmosphere"},
+    {"distance"},
+    {"diameter"},
+    {"mass"},
+    {"density"},
+    {"gravity"},
+    {"escapeVelocity"},
+    {"rotationPeriod"},
+    {"orbitalPeriod"},
+    {"meanTemperature"},
+    {"moons"},
+    {"eccentricity"},
 }};
 
 constexpr std::array<TableField, 8> kScientists = {{
-    {"name"}, {"born"}, {"died"}, {"country"}, {"field"}, {"knownFor"}, {"nobel"}, {"contribution"},
+    {"name"},
+    {"born"},
+    {"died"},
+    {"country"},
+    {"field"},
+    {"knownFor"},
+    {"nobel"},
+    {"contribution"},
 }};
 
 const std::array<TableInfo, 7> kTables = {{
@@ -70,7 +174,9 @@ const std::array<TableInfo, 7> kTables = {{
 
 }  // namespace
 
-std::span<const TableInfo> tables() { return kTables; }
+std::span<const TableInfo> tables() {
+  return kTables;
+}
 
 const TableInfo* findTable(std::string_view base) {
   for (const auto& t : kTables)
@@ -114,8 +220,7 @@ TableFiles encodeTable(const std::vector<std::vector<std::string>>& columns, std
   return files;
 }
 
-std::optional<std::vector<std::string_view>> readColumn(const TableIndex& index, std::string_view data,
-                                                        size_t k) {
+std::optional<std::vector<std::string_view>> readColumn(const TableIndex& index, std::string_view data, size_t k) {
   if (k >= index.fieldCount || index.offsets.size() <= k + 1 || index.recordCount < 0) return std::nullopt;
   const int64_t begin = index.offsets[k];
   const int64_t end = index.offsets[k + 1];

@@ -33,7 +33,9 @@ struct TableIndex {
   std::string plotFlags;         // 'Y' may be a graph axis
 };
 
-[[nodiscard]] inline size_t indexFileSize(size_t fieldCount) { return 6 + 4 * (fieldCount + 1) + 2 * fieldCount; }
+[[nodiscard]] inline size_t indexFileSize(size_t fieldCount) {
+  return 6 + 4 * (fieldCount + 1) + 2 * fieldCount;
+}
 
 // Parses an index file; nothing when it is too short for its own field count.
 [[nodiscard]] std::optional<TableIndex> parseIndex(std::string_view bytes);
@@ -45,12 +47,12 @@ struct TableFiles {
 
 // Encodes a table. `columns[k][r]` is the CP1253 value of field k in record r; every column must
 // hold the same number of values and no value may contain a NUL.
-[[nodiscard]] TableFiles encodeTable(const std::vector<std::vector<std::string>>& columns,
-                                     std::string_view typeFlags, std::string_view plotFlags);
+[[nodiscard]] TableFiles encodeTable(const std::vector<std::vector<std::string>>& columns, std::string_view typeFlags,
+                                     std::string_view plotFlags);
 
 // Splits column k of a data file into its values, as the reader walks it from NUL to NUL.
 // Nothing when the offsets lie outside the data or the column does not hold R terminated values.
-[[nodiscard]] std::optional<std::vector<std::string_view>> readColumn(const TableIndex& index,
-                                                                      std::string_view data, size_t k);
+[[nodiscard]] std::optional<std::vector<std::string_view>> readColumn(const TableIndex& index, std::string_view data,
+                                                                      size_t k);
 
 }  // namespace vantorel::data
