@@ -8,8 +8,9 @@
 #       exported. Carries a version resource readable without loading the file.
 #   vantorel_add_tool(NAME SOURCES ... [LIBS ...] [OUTPUT_NAME name])
 #       Developer or author tool, built into build/tools/bin/.
-#   vantorel_add_test_suite(NAME SOURCES ... [LIBS ...])
-#       GoogleTest program; each test is registered with CTest, run offscreen.
+#   vantorel_add_test_suite(NAME [GUI] SOURCES ... [LIBS ...])
+#       GoogleTest program; each test is registered with CTest, run offscreen. GUI suites get a
+#       main that holds one QApplication for the whole run (qApp is there in every test).
 #   vantorel_add_fuzz_target(NAME SOURCES ... [LIBS ...] CORPUS dir)
 #       In the fuzzing configuration: a libFuzzer program. Otherwise: a program that replays
 #       every file of the corpus folder, registered with CTest.
@@ -95,15 +96,20 @@ function(vantorel_add_test_suite name)
   if(NOT VANTOREL_TESTS)
     return()
   endif()
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   _vantorel_common(${name})
-  target_link_libraries(${name} PRIVATE GTest::gtest GTest::gmock GTest::gtest_main ${ARG_LIBS})
+  if(ARG_GUI)
+    target_link_libraries(${name} PRIVATE GTest::gtest GTest::gmock vantorel_gui_test_main ${ARG_LIBS})
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest GTest::gmock GTest::gtest_main ${ARG_LIBS})
+  endif()
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests"
     BUILD_RPATH "${VANTOREL_PROGRAM_DIR}")
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "${VANTOREL_TEST_ENV}" LABELS ${name}
-    DISCOVERY_TIMEOUT 60)
+  # Each test runs through `env` with the test environment: a list-valued ENVIRONMENT property
+  # does not survive test discovery intact.
+  set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR env ${VANTOREL_TEST_ENV})
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS ${name} DISCOVERY_TIMEOUT 60)
 endfunction()
 
 function(vantorel_add_fuzz_target name)

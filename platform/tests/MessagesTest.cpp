@@ -32,12 +32,8 @@ class Recorder : public QWidget {
 };
 
 QApplication& app() {
-  static int argc = 1;
-  static char name[] = "messages-test";
-  static char* argv[] = {name, nullptr};
-  static QApplication a(argc, argv);
-  return a;
-}
+  return *qApp;
+}  // made by the GUI test main
 
 }  // namespace
 

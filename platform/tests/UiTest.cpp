@@ -11,12 +11,8 @@ namespace ui = vantorel::ui;
 
 namespace {
 QApplication& app() {
-  static int argc = 1;
-  static char name[] = "ui-test";
-  static char* argv[] = {name, nullptr};
-  static QApplication a(argc, argv);
-  return a;
-}
+  return *qApp;
+}  // made by the GUI test main
 }  // namespace
 
 TEST(MessageBoxes, RecordingServiceSeesEveryBoxAndAnswers) {

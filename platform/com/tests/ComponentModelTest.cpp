@@ -20,12 +20,8 @@ using vantorel::registry::store;
 namespace {
 
 QApplication& app() {
-  static int argc = 1;
-  static char name[] = "com-test";
-  static char* argv[] = {name, nullptr};
-  static QApplication a(argc, argv);
-  return a;
-}
+  return *qApp;
+}  // made by the GUI test main
 
 class ComponentModel : public ::testing::Test {
  protected:
