@@ -192,7 +192,7 @@ std::string encodeFirstLetters(const std::vector<std::string>& sortedWords) {
     out += letter;
     putU16(out, static_cast<uint16_t>(std::min<size_t>(i, 0xFFFF)));
     putU16(out, static_cast<uint16_t>(std::min<size_t>(end - i, 0xFFFF)));
-    out.append(2, '\0');
+    out.append(3, '\0');
     i = end;
   }
   return out;

@@ -6,6 +6,7 @@
 
 #include "platform/codepage/Cp1253.h"
 #include "tools/vantorel-data/core/Bytes.h"
+#include "tools/vantorel-data/core/CatalogueChecker.h"
 #include "tools/vantorel-data/core/ElementFile.h"
 #include "tools/vantorel-data/core/FileIo.h"
 
@@ -155,6 +156,8 @@ std::vector<Fault> checkDisc(const std::string& dir) {
     auto f = checkTable(table, *index, *data);
     faults.insert(faults.end(), f.begin(), f.end());
   }
+  auto catalogue = checkCatalogue(dir);
+  faults.insert(faults.end(), catalogue.begin(), catalogue.end());
   return faults;
 }
 

@@ -1,8 +1,10 @@
 #include "tools/vantorel-data/core/Dump.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/codepage/Cp1253.h"
+#include "tools/vantorel-data/core/Catalogue.h"
 #include "tools/vantorel-data/core/ElementFile.h"
 #include "tools/vantorel-data/core/FileIo.h"
 
@@ -73,6 +75,53 @@ bool dumpTable(const TableInfo& table, std::string_view index, std::string_view 
   return ok;
 }
 
+bool dumpCatalogueFile(std::string_view name, std::string_view bytes, std::ostream& out) {
+  auto tail = [&](size_t record) {
+    if (bytes.size() % record == 0) return true;
+    out << "# fault: " << bytes.size() % record << " bytes after the last whole record\n";
+    return false;
+  };
+  auto text = [](std::string_view cp1253) { return codepage::toUtf8(cp1253); };
+  if (name.ends_with(".ttl")) {
+    int n = 0;
+    for (const auto& t : readTitles(bytes)) out << "number=" << ++n << "\ttitle=" << text(t) << '\n';
+    return tail(kTitleRecordSize);
+  }
+  if (name == "words.dat") {
+    for (const auto& w : readWords(bytes))
+      out << "word=" << text(w.word) << "\trecordId=" << w.recordId << "\tassetId=" << w.assetId
+          << "\troute=" << w.route << '\n';
+    return tail(kWordRecordSize);
+  }
+  if (name == "words.ndx") {
+    for (const auto& w : readWordList(bytes)) out << "word=" << text(w) << '\n';
+    return tail(kWordListRecordSize);
+  }
+  if (name == "words.alt") {
+    for (const auto& a : readAlternatives(bytes)) out << "group=" << a.group << "\tword=" << text(a.word) << '\n';
+    return tail(kAlternativeRecordSize);
+  }
+  if (name == "words.pr1") {
+    for (const auto& f : readFirstLetters(bytes))
+      out << "letter=" << text(std::string(1, static_cast<char>(f.letter))) << "\tfirst=" << f.first
+          << "\tcount=" << f.count << '\n';
+    return tail(kFirstLetterRecordSize);
+  }
+  if (name == "ptable.ndx") {
+    for (const auto& e : readElementIndex(bytes))
+      out << "element=" << int(e.element) << "\trecordId=" << e.recordId << '\n';
+    return tail(kElementIndexEntrySize);
+  }
+  if (name.ends_with(".ass")) {
+    for (const auto& a : readAssociations(bytes)) out << "recordId=" << a.recordId << "\tassetId=" << a.assetId << '\n';
+    return tail(kAssociationRecordSize);
+  }
+  for (const auto& t : readTopics(bytes))
+    out << std::string(static_cast<size_t>(std::clamp(t.level, 0, 8)) * 2, ' ') << "title=" << text(t.title)
+        << "\tpage=" << t.page << "\tlevel=" << t.level << "\trecordId=" << t.recordId << '\n';
+  return tail(kTopicRecordSize);
+}
+
 int dumpPath(const std::string& path, std::ostream& out, std::ostream& err) {
   namespace fs = std::filesystem;
   const fs::path p(path);
@@ -83,6 +132,12 @@ int dumpPath(const std::string& path, std::ostream& out, std::ostream& err) {
     return 2;
   }
   if (name == "element.dat") return dumpElementFile(*bytes, out) ? 0 : 1;
+  bool topicFile = false;
+  for (int route = 1; route <= kRouteCount; ++route)
+    if (name == std::string(routeStem(route)) + ".dat" || name == std::string(routeStem(route)) + ".ass")
+      topicFile = true;
+  if (topicFile || name.ends_with(".ttl") || name.starts_with("words.") || name == "ptable.ndx")
+    return dumpCatalogueFile(name, *bytes, out) ? 0 : 1;
   const std::string base = p.stem().string();
   const std::string ext = p.extension().string();
   const TableInfo* table = findTable(base);

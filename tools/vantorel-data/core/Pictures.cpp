@@ -25,7 +25,11 @@ struct Scaled {
   int operator()(double v) const { return static_cast<int>(std::lround(v * s)); }
 };
 
+// Menu tiles are too small for labels: their drawings go without.
+bool gLabels = true;
+
 void label(Canvas& c, int cx, int y, std::string_view utf8, Rgb colour = kInk, int scale = 1) {
+  if (!gLabels) return;
   const auto text = cp(utf8);
   const int w = Canvas::textWidth(text, scale);
   c.fillRect(cx - w / 2 - 2, y - 2, w + 4, 7 * scale + 4, mix(kWhite, colour, 0.05));
@@ -466,7 +470,9 @@ void drawRegionIcon(Canvas& c, int region) {
   const int w = r.right - r.left + 1, h = r.bottom - r.top + 1;
   const auto& look = kLooks[region];
   tile(c, r.left, r.top, w, h, look.colour);
+  gLabels = false;
   Canvas icon = drawIllustration(look.illustration, w - 6, (w - 6) * 3 / 4);
+  gLabels = true;
   c.paste(icon, r.left + 3, r.top + (h - icon.height()) / 2);
   // Captions: above the top row of tiles, below the others.
   const bool above = r.top < 80;
