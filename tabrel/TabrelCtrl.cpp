@@ -137,8 +137,8 @@ void CTabrelCtrl::onCreate() {
     hideDetail();
     hoverEnabled_ = false;
   });
-  // The closing list uncovers the table, which then paints anew.
-  QObject::connect(list_, &PropertyList::closedUp, this, [this] { update(); });
+  // The closing list uncovers the table, which then paints anew and follows the pointer again.
+  QObject::connect(list_, &PropertyList::closedUp, this, [this] { invalidateAll(); });
 }
 
 bool CTabrelCtrl::LoadData(const QString& dataPath) {
@@ -157,6 +157,7 @@ void CTabrelCtrl::Initialise() {
   box_.reset();
   hoverTimer_.stop();
   hovered_ = -1;
+  fullPaintPending_ = true;
 }
 
 int CTabrelCtrl::GetExtra() const {
@@ -187,9 +188,7 @@ void CTabrelCtrl::invalidateAll() {
 }
 
 void CTabrelCtrl::flushPartial(const QRegion& designRegion) {
-  const QRegion region = designRegion.translated(origin_);
-  partialRegion_ += region;
-  update(region);
+  update(designRegion.translated(origin_));
 }
 
 QRect CTabrelCtrl::cellRect(int record) const {
@@ -203,15 +202,15 @@ void CTabrelCtrl::paintEvent(QPaintEvent* event) {
     p.fillRect(event->rect(), kWindowGrey);
     return;
   }
-  if (fullPaintPending_ || surface_.size() != size() || !(event->region() - partialRegion_).isEmpty()) completePaint();
-  partialRegion_ -= event->region();
+  // Anything else (an uncovered area, the cells of a temperature step, the detail box) is
+  // already right in the backing image.
+  if (fullPaintPending_ || surface_.size() != size()) completePaint();
   for (const QRect& r : event->region()) p.drawImage(r, surface_, r);
   if (box_) drawDetailBox(p);
 }
 
 void CTabrelCtrl::completePaint() {
   fullPaintPending_ = false;
-  partialRegion_ = QRegion();
   if (surface_.size() != size()) surface_ = QImage(size(), QImage::Format_RGB32);
   QPainter p(&surface_);
   p.fillRect(surface_.rect(), kWindowGrey);
@@ -571,14 +570,12 @@ void CTabrelCtrl::showDetail(int record) {
   const BoxRect b =
       detailBoxPlacement(table_.column(record), table_.row(record), origin_.x(), origin_.y(), width(), height());
   box_ = QRect(b.left, b.top, b.width, b.height);
-  partialRegion_ += *box_;
   update(*box_);
   if (!hoverTimer_.isActive()) hoverTimer_.start();
 }
 
 void CTabrelCtrl::hideDetail() {
   if (box_) {
-    partialRegion_ += *box_;
     update(*box_);
     box_.reset();
   }

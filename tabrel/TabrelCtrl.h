@@ -95,7 +95,6 @@ class CTabrelCtrl : public com::Control {
   QPoint origin_;
   QImage surface_;
   bool fullPaintPending_ = true;
-  QRegion partialRegion_;  // window areas redrawn in the image and waiting for the screen
   int cellsPainted_ = 0;
   std::optional<QRect> box_;  // the visible detail box, window coordinates
   QTimer hoverTimer_;
