@@ -90,6 +90,8 @@ bool CQuillet2App::InitInstance() {
     removeSplash();
     return false;
   }
+  // The new frame must not hide the splash for the rest of the wait.
+  if (splash_) splash_->raise();
   const std::string advice = colourDepthAdvice(env_.colourDepth);
   if (!advice.empty()) ui::messageBox(QString::fromStdString(advice), kMessageCaption);
   if (env_.wait) env_.wait(2000);
