@@ -3,10 +3,13 @@
 #include <cstring>
 #include <fstream>
 
+#include "platform/codepage/Utf8.h"
 #include "platform/registry/RegFile.h"
 
 namespace vantorel::com {
 namespace {
+
+using codepage::appendUtf8;
 
 constexpr size_t kMaxImageSize = size_t{256} << 20;
 
@@ -22,24 +25,6 @@ uint64_t read64(std::span<const uint8_t> d, size_t at) {
 
 size_t align4(size_t n) {
   return (n + 3) & ~size_t{3};
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
 }
 
 // Reads NUL-terminated UTF-16LE text in [at, limit); `at` moves past the terminator.
