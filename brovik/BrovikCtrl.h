@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QFont>
+#include <QLineEdit>
+
+#include "brovik/BrowseViews.h"
+#include "brovik/core/Browser.h"
+#include "platform/com/Control.h"
+
+namespace vantorel::brovik {
+
+// The topic browser control: topic tree above, resource list below, and the word box with its
+// go/next button at the bottom.
+class CBrovikCtrl : public com::Control, private BrowserSink {
+ public:
+  CBrovikCtrl();
+  ~CBrovikCtrl() override;
+
+ protected:
+  void onCreate() override;
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void treeSelected(int32_t page, int32_t recordId) override;
+  void listSelected(int32_t assetId) override;
+  void notice(const Notice& notice) override;
+  void showNotFound(const QString& message);
+  void layoutChildren();
+  void sync();
+
+  Browser browser_;
+  QFont captionFont_;
+  QFont listFont_;
+  TopicTreeView* tree_ = nullptr;
+  ResourceListView* list_ = nullptr;
+  QLineEdit* edit_ = nullptr;
+  GoButton* button_ = nullptr;
+};
+
+}  // namespace vantorel::brovik
