@@ -1,10 +1,13 @@
 #include "tools/vantorel-data/core/Synth.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/codepage/Cp1253.h"
 #include "tools/vantorel-data/core/Bytes.h"
+#include "tools/vantorel-data/core/Catalogue.h"
 #include "tools/vantorel-data/core/ElementFile.h"
 #include "tools/vantorel-data/core/FileIo.h"
 
@@ -152,6 +155,42 @@ std::string synthElementFile() {
   return out;
 }
 
+std::vector<TopicRecord> synthTopics(size_t count, int route, uint64_t seed) {
+  Random rng{seed};
+  std::vector<TopicRecord> out;
+  out.reserve(count);
+  int level = 0;
+  for (size_t i = 0; i < count; ++i) {
+    // Walk the levels so that every depth 0-4 occurs and a level never jumps down by more than one.
+    if (i > 0) level = std::clamp(level + rng.below(3) - 1, 0, 4);
+    std::string title = greekWord(rng, 4, 12);
+    if (rng.below(3) == 0) title += " " + greekWord(rng, 3, 10);
+    const int32_t page = rng.below(10) == 0 ? makeAssetId(44, 1 + rng.below(118))
+                                            : makeAssetId(routePageType(route), 100 + static_cast<int>(i % 9000));
+    out.push_back({std::move(title), page, level, static_cast<int32_t>(i + 1)});
+  }
+  return out;
+}
+
+std::vector<WordRecord> synthWords(size_t count, size_t nodesPerRoute, uint64_t seed) {
+  Random rng{seed};
+  std::vector<std::string> vocabulary;
+  for (int i = 0; i < 5000; ++i) {
+    std::string w = greekWord(rng, 4, 14);
+    for (auto& c : w) c = static_cast<char>(codepage::toLower(static_cast<unsigned char>(c)));
+    vocabulary.push_back(std::move(w));
+  }
+  std::vector<WordRecord> out;
+  out.reserve(count);
+  for (size_t i = 0; i < count; ++i) {
+    const int route = 1 + rng.below(7);
+    const int32_t node = 1 + static_cast<int32_t>(rng.next() % nodesPerRoute);
+    const int32_t asset = rng.below(2) ? 0 : makeAssetId(2, 1 + rng.below(100));
+    out.push_back({vocabulary[rng.next() % vocabulary.size()], node, asset, static_cast<int16_t>(route)});
+  }
+  return out;
+}
+
 bool synthDisc(const std::string& outDir, size_t scale, std::string& error) {
   namespace fs = std::filesystem;
   std::error_code ec;
@@ -173,6 +212,26 @@ bool synthDisc(const std::string& outDir, size_t scale, std::string& error) {
     }
     if (!write(std::string(table.base) + ".ndx", files.index) || !write(std::string(table.base) + ".dat", files.data))
       return false;
+  }
+  // The catalogue: 100 nodes per route and 1000 word records at scale 1.
+  const size_t nodes = 100 * scale;
+  for (int route = 1; route <= kRouteCount; ++route) {
+    auto topics = encodeTopics(synthTopics(nodes, route, 100 + route));
+    std::vector<AssociationRecord> links;
+    Random rng{200u + static_cast<uint64_t>(route)};
+    for (size_t i = 0; i < nodes; ++i)
+      links.push_back({1 + static_cast<int32_t>(rng.next() % nodes), makeAssetId(2, 1 + rng.below(100))});
+    if (!topics || !write(std::string(routeStem(route)) + ".dat", *topics) ||
+        !write(std::string(routeStem(route)) + ".ass", encodeAssociations(links)))
+      return false;
+  }
+  auto words = encodeWords(synthWords(1000 * scale, nodes, 300));
+  if (!words || !write("words.dat", *words)) return false;
+  Random rng{400};
+  for (const auto& file : titleFiles()) {
+    std::vector<std::string> titles;
+    for (int i = 0; i < 200; ++i) titles.push_back(greekWord(rng, 4, 20) + " " + greekWord(rng, 3, 20));
+    if (!write(std::string(file), *encodeTitles(titles))) return false;
   }
   return true;
 }

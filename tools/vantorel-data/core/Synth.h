@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/vantorel-data/core/Catalogue.h"
 #include "tools/vantorel-data/core/TableFile.h"
 
 // A large made-up disc for the grid, filter and graph benchmarks: the same files as the sample,
@@ -23,6 +24,10 @@ struct GridCell {
   int row;
 };
 [[nodiscard]] GridCell standardGridCell(int atomicNumber);
+
+// Topic trees, word records (for the browser and search benchmarks): deterministic for a seed.
+[[nodiscard]] std::vector<TopicRecord> synthTopics(size_t count, int route, uint64_t seed);
+[[nodiscard]] std::vector<WordRecord> synthWords(size_t count, size_t nodesPerRoute, uint64_t seed);
 
 [[nodiscard]] bool synthDisc(const std::string& outDir, size_t scale, std::string& error);
 

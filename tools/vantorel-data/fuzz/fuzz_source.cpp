@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (auto bytes = compileElements(source, diagnostics); bytes && !checkElementFile(*bytes).empty()) __builtin_trap();
   } else {
     const auto& table = tables()[kind];
-    if (auto files = compileTable(table, source, diagnostics); files && !checkTable(table, files->index, files->data).empty())
+    if (auto files = compileTable(table, source, diagnostics);
+        files && !checkTable(table, files->index, files->data).empty())
       __builtin_trap();
   }
   for (const auto& d : diagnostics) (void)formatDiagnostic(d);

@@ -14,8 +14,8 @@ const char* kHeader =
     "enthalpyVaporisation\tmohsHardness\tionisationEnergy\tdiscoveryYear\tcategory\tcolumn\trow\tmeltingPoint\t"
     "boilingPoint\tmassNumber\tprotons\telectrons\tneutrons\tvanDerWaalsRadius\n";
 std::string row(const std::string& name, const std::string& year, const std::string& mp, const std::string& row = "5") {
-  return "1\t" + name + "\tHg\t200.592\t13.534\t\t1.17\t0.006\t\t2300\t151\t132\t14.82\t2\t\t2.29\t59.11\t\t1007.1\t" + year +
-         "\t2\t11\t" + row + "\t" + mp + "\t356.73\t202\t80\t80\t122\t155\n";
+  return "1\t" + name + "\tHg\t200.592\t13.534\t\t1.17\t0.006\t\t2300\t151\t132\t14.82\t2\t\t2.29\t59.11\t\t1007.1\t" +
+         year + "\t2\t11\t" + row + "\t" + mp + "\t356.73\t202\t80\t80\t122\t155\n";
 }
 }  // namespace
 
@@ -24,10 +24,10 @@ TEST(ElementFile, CompilesExactRecordWithRoundingAndSentinels) {
   auto bytes = compileElements(parseSource(std::string(kHeader) + row("Υδράργυρος", "-3000", "-38.83"), "e.tsv"), d);
   ASSERT_TRUE(bytes) << (d.empty() ? "" : formatDiagnostic(d[0]));
   ASSERT_EQ(bytes->size(), 120u);
-  EXPECT_EQ(getI16(*bytes, 104), -39);           // whole-degree melting point
-  EXPECT_EQ(getI16(*bytes, 96), 3000);           // BC year stored above 2000
-  EXPECT_LT(getF32(*bytes, 40), -99.0f);         // unknown sun abundance under its threshold
-  EXPECT_LT(getF32(*bytes, 76), -999.0f);        // electron affinity has the lower threshold
+  EXPECT_EQ(getI16(*bytes, 104), -39);     // whole-degree melting point
+  EXPECT_EQ(getI16(*bytes, 96), 3000);     // BC year stored above 2000
+  EXPECT_LT(getF32(*bytes, 40), -99.0f);   // unknown sun abundance under its threshold
+  EXPECT_LT(getF32(*bytes, 76), -999.0f);  // electron affinity has the lower threshold
   EXPECT_EQ(getF64(*bytes, 24), 200.592);
   EXPECT_EQ(bytes->substr(0, 11), std::string("\xD5\xE4\xF1\xDC\xF1\xE3\xF5\xF1\xEF\xF2\0", 11));
   EXPECT_TRUE(checkElementFile(*bytes).empty());
@@ -47,7 +47,9 @@ TEST(ElementFile, DiscoveryYearsTheEncodingCannotHoldBecomeUnknownWithAWarning) 
 }
 
 TEST(ElementFile, RejectsBadSourcesWithFileLineAndColumn) {
-  struct Case { std::string name, year, mp, row, expect; };
+  struct Case {
+    std::string name, year, mp, row, expect;
+  };
   const Case cases[] = {
       {"Ονομααααααααααααααααα", "1", "1", "5", "e.tsv:2:22: error: name longer than 19"},
       {"Hg€€ŝ", "1", "1", "5", "e.tsv:2:7: error: character outside"},
@@ -66,7 +68,7 @@ TEST(ElementFile, CheckerReportsRecordAndField) {
   std::string bytes(120, '\0');
   bytes.replace(0, 2, "Hx");
   bytes.replace(20, 4, "Hxxx");  // no terminator
-  bytes[98] = 9;                  // category out of range
+  bytes[98] = 9;                 // category out of range
   bytes += "tail";
   const auto faults = checkElementFile(bytes);
   std::string all;

@@ -44,8 +44,11 @@ TEST(TableFile, RejectsWrongFieldCountsAndNamesWithPosition) {
   EXPECT_FALSE(compileTable(*sci, parseSource("name\tborn\n", "s.tsv"), d));
   EXPECT_NE(formatDiagnostic(d.at(0)).find("s.tsv:1:1: error: header has 2 fields, dasci needs 8"), std::string::npos);
   d.clear();
-  EXPECT_FALSE(compileTable(*sci, parseSource("name\tborn\tdied\tcountry\tfield\tknownFor\tnobel\tcontribution\n"
-                                              "A\tB\tC\tD\tE\tF\tG\n", "s.tsv"), d));
+  EXPECT_FALSE(compileTable(*sci,
+                            parseSource("name\tborn\tdied\tcountry\tfield\tknownFor\tnobel\tcontribution\n"
+                                        "A\tB\tC\tD\tE\tF\tG\n",
+                                        "s.tsv"),
+                            d));
   EXPECT_NE(formatDiagnostic(d.at(0)).find("s.tsv:2:"), std::string::npos);
 }
 
