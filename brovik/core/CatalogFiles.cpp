@@ -203,8 +203,8 @@ void forEachWordRecord(RecordFile& words, std::string_view word,
   // A word longer than the field, or empty, matches no record.
   if (word.empty() || word.size() > kWordFieldSize) return;
   constexpr size_t kChunkRecords = 4096;
-  std::string chunk(kChunkRecords * kWordRecordSize, '\0');
   const size_t total = static_cast<size_t>(words.size() / kWordRecordSize);
+  std::string chunk(std::min(kChunkRecords, total) * kWordRecordSize, '\0');
   const char first = word.front();
   for (size_t at = 0; at < total;) {
     const size_t want = std::min(kChunkRecords, total - at);
