@@ -13,22 +13,27 @@ namespace {
 using GetClassObjectFn = HResult (*)(const Guid*, ClassFactory**);
 using RegisterFn = HResult (*)();
 
+std::map<QString, std::unique_ptr<QLibrary>>& libraries() {
+  static std::map<QString, std::unique_ptr<QLibrary>> loaded;
+  return loaded;
+}
+
 // Libraries that handed out a class object stay loaded for the life of the process, as their
 // controls' code and windows may live as long.
 QLibrary* loadedLibrary(const QString& path, QString* error) {
-  static std::map<QString, std::unique_ptr<QLibrary>> libraries;
-  auto it = libraries.find(path);
-  if (it != libraries.end()) return it->second.get();
+  auto it = libraries().find(path);
+  if (it != libraries().end()) return it->second.get();
   if (!QFileInfo(path).isFile()) {
     if (error) *error = u"library not found: "_qs + path;
     return nullptr;
   }
   auto library = std::make_unique<QLibrary>(path);
+  library->setLoadHints(QLibrary::PreventUnloadHint);
   if (!library->load()) {
     if (error) *error = library->errorString();
     return nullptr;
   }
-  return libraries.emplace(path, std::move(library)).first->second.get();
+  return libraries().emplace(path, std::move(library)).first->second.get();
 }
 
 }  // namespace
@@ -81,13 +86,23 @@ HResult registerLibrary(const std::string& path, bool unregister, QString* error
     if (error) *error = u"library not found: "_qs + file;
     return kFail;
   }
-  // Registration loads and unloads the library, unless it is already in use here.
+  const char* entryName = unregister ? "DllUnregisterServer" : "DllRegisterServer";
+  // A library whose controls live in this process stays loaded; any other is loaded for the call
+  // and unloaded after it.
+  if (const auto it = libraries().find(file); it != libraries().end()) {
+    auto entry = reinterpret_cast<RegisterFn>(it->second->resolve(entryName));
+    if (!entry) {
+      if (error) *error = u"no registration entry point in "_qs + file;
+      return kFail;
+    }
+    return entry();
+  }
   QLibrary library(file);
   if (!library.load()) {
     if (error) *error = library.errorString();
     return kFail;
   }
-  auto entry = reinterpret_cast<RegisterFn>(library.resolve(unregister ? "DllUnregisterServer" : "DllRegisterServer"));
+  auto entry = reinterpret_cast<RegisterFn>(library.resolve(entryName));
   if (!entry) {
     if (error) *error = u"no registration entry point in "_qs + file;
     library.unload();

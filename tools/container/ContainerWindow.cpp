@@ -65,6 +65,8 @@ bool ContainerWindow::create(const QString& classIdOrProgId, const QSize& size) 
   });
   control_->createWindow(site_, kControlChildId, QRect(QPoint(0, 0), size), true);
   show();
+  activateWindow();
+  QApplication::setActiveWindow(this);
   settle();
   return true;
 }
@@ -110,6 +112,8 @@ void ContainerWindow::sendMouse(const QPoint& point, bool press, bool doubleClic
     QApplication::sendEvent(target, &move);
     return;
   }
+  // A real click gives the keyboard focus to a widget that takes it by clicking.
+  if (target->focusPolicy() & Qt::ClickFocus) target->setFocus(Qt::MouseFocusReason);
   QPointer<QWidget> guard(target);
   QMouseEvent down(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(target, &down);

@@ -121,6 +121,18 @@ TEST_F(ComponentModel, CreationFailsCleanlyAtEveryStep) {
   EXPECT_EQ(createControl("NO.SUCH.ProgID").control, nullptr);
 }
 
+TEST_F(ComponentModel, RegisteringAgainKeepsALibraryInUseLoaded) {
+  ASSERT_EQ(registerLibrary(TEST_COMPONENT_PATH), kOk);
+  std::unique_ptr<Control> first(createControl(testids::kClass).control);
+  ASSERT_TRUE(first);
+  ASSERT_EQ(registerLibrary(TEST_COMPONENT_PATH), kOk);
+  std::unique_ptr<Control> second(createControl(testids::kClass).control);
+  ASSERT_TRUE(second);
+  // The first control's code is still there to answer.
+  EXPECT_EQ(first->invoke(3, InvokeKind::Method, {Variant::fromLong(1), Variant::fromLong(2)}).value,
+            Variant::fromLong(3));
+}
+
 TEST_F(ComponentModel, ControlDiesWithItsParentWindow) {
   ASSERT_EQ(registerLibrary(TEST_COMPONENT_PATH), kOk);
   auto* parent = new QWidget;
