@@ -110,9 +110,8 @@ QPixmap molecule() {
   return pm;
 }
 
-QPixmap pageWithPicture() {
-  QPixmap pm = canvas(14, 14);
-  QPainter p(&pm);
+// A sheet with a folded corner, the outline of the page icons.
+QPainterPath pageOutline() {
   QPainterPath page;
   page.moveTo(2.5, 0.5);
   page.lineTo(9.5, 0.5);
@@ -120,6 +119,13 @@ QPixmap pageWithPicture() {
   page.lineTo(12.5, 13.5);
   page.lineTo(2.5, 13.5);
   page.closeSubpath();
+  return page;
+}
+
+QPixmap pageWithPicture() {
+  QPixmap pm = canvas(14, 14);
+  QPainter p(&pm);
+  const QPainterPath page = pageOutline();
   p.setPen(QPen(QColor(60, 60, 80), 1));
   p.setBrush(Qt::white);
   p.drawPath(page);
@@ -176,13 +182,7 @@ QPixmap film() {
 QPixmap document() {
   QPixmap pm = canvas(14, 14);
   QPainter p(&pm);
-  QPainterPath page;
-  page.moveTo(2.5, 0.5);
-  page.lineTo(9.5, 0.5);
-  page.lineTo(12.5, 3.5);
-  page.lineTo(12.5, 13.5);
-  page.lineTo(2.5, 13.5);
-  page.closeSubpath();
+  const QPainterPath page = pageOutline();
   p.setPen(QPen(QColor(60, 60, 80), 1));
   p.setBrush(QColor(255, 253, 235));
   p.drawPath(page);
