@@ -1,9 +1,14 @@
 // The browser's costly steps on a made-up catalogue: loading a route of 100,000 topics, a
 // two-word lookup over a million index words, and filling a list of 1,000 resources.
+//
+// With VANTOREL_SYNTH_DISC naming a disc written by `vantorel-data synth --scale 1000`, the route
+// load and the lookup are also measured on that disc.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <random>
 
 #include "brovik/core/Browser.h"
@@ -119,6 +124,60 @@ void FillResourceList1000(benchmark::State& state) {
 }
 BENCHMARK(FillResourceList1000)->Unit(benchmark::kMillisecond);
 
+// The first word of the disc's words.dat and the first other word that shares its route and
+// record, so that the two-word lookup has results to find.
+std::string wordPairOf(const std::string& disc) {
+  std::ifstream in(disc + "words.dat", std::ios::binary);
+  std::vector<char> records(kWordRecordSize * 20000);
+  in.read(records.data(), static_cast<std::streamsize>(records.size()));
+  const size_t count = static_cast<size_t>(in.gcount()) / kWordRecordSize;
+  auto word = [&](size_t i) {
+    const char* at = records.data() + i * kWordRecordSize;
+    return std::string(at, strnlen(at, kWordFieldSize));
+  };
+  for (size_t i = 1; i < count; ++i) {
+    if (word(i) != word(0)) return word(0) + " " + word(i);
+  }
+  return word(0);
+}
+
+void registerSynthDiscBenchmarks() {
+  const char* env = std::getenv("VANTOREL_SYNTH_DISC");
+  if (!env || !*env) return;
+  std::string disc = env;
+  if (disc.back() != '/') disc += '/';
+  benchmark::RegisterBenchmark("SetRouteSynthDisc", [disc](benchmark::State& state) {
+    NullSink sink;
+    Browser browser(sink);
+    browser.initData(disc);
+    for (auto _ : state) {
+      browser.setRoute(1);
+      benchmark::DoNotOptimize(browser.tree().rows().size());
+    }
+    state.counters["nodes"] = static_cast<double>(browser.tree().nodeCount());
+  })->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("TwoWordLookupSynthDisc", [disc](benchmark::State& state) {
+    NullSink sink;
+    Browser browser(sink);
+    browser.initData(disc);
+    browser.setRoute(1);
+    const std::string query = wordPairOf(disc);
+    for (auto _ : state) {
+      browser.wordTextChanged("");
+      browser.wordTextChanged(query);
+      browser.pressButton();
+      benchmark::DoNotOptimize(browser.results().size());
+    }
+  })->Unit(benchmark::kMillisecond);
+}
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  registerSynthDiscBenchmarks();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
