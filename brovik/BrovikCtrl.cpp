@@ -208,13 +208,11 @@ void CBrovikCtrl::notice(const Notice& n) {
 
 void CBrovikCtrl::showNotFound(const QString& message) {
   QPointer<QWidget> focus = QApplication::focusWidget();
-  // Tests and the container record boxes instead of showing them; the dialog goes the same way.
-  if (auto* recording = dynamic_cast<ui::RecordingMessageBoxes*>(&ui::messageBoxes())) {
-    recording->show(this, message, NotFoundDialog::title(), ui::Buttons::Ok, ui::Icon::None);
-  } else {
+  ui::customMessage(this, message, NotFoundDialog::title(), [&] {
     NotFoundDialog dialog(message, this);
     dialog.exec();
-  }
+    return ui::Answer::Ok;
+  });
   if (focus) focus->setFocus();
 }
 

@@ -32,6 +32,24 @@ TEST(MessageBoxes, RecordingServiceSeesEveryBoxAndAnswers) {
   EXPECT_EQ(outer.shown().size(), 1u);
 }
 
+TEST(MessageBoxes, CustomDialogsRunForRealAndAreRecordedInTests) {
+  int shownForReal = 0;
+  auto dialog = [&] {
+    ++shownForReal;
+    return ui::Answer::Cancel;
+  };
+  {
+    ui::RecordingMessageBoxes boxes;
+    EXPECT_EQ(ui::customMessage(nullptr, u"Δεν βρέθηκε"_qs, u"Μετάβαση"_qs, dialog), ui::Answer::Ok);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].caption, u"Μετάβαση"_qs);
+  }
+  EXPECT_EQ(shownForReal, 0);
+  // The real service runs the caller's dialog and passes on its answer.
+  EXPECT_EQ(ui::messageBoxes().showCustom(nullptr, u"x"_qs, u"c"_qs, dialog), ui::Answer::Cancel);
+  EXPECT_EQ(shownForReal, 1);
+}
+
 TEST(Fonts, ArialGreekIsArialAtAPixelHeight) {
   app();
   const QFont f = ui::fontByFace(u"Arial Greek"_qs, -10, true);

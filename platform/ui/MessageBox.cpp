@@ -63,6 +63,10 @@ MessageBoxService*& installed() {
 
 MessageBoxService::~MessageBoxService() = default;
 
+Answer MessageBoxService::showCustom(QWidget*, const QString&, const QString&, const std::function<Answer()>& dialog) {
+  return dialog ? dialog() : Answer::Ok;
+}
+
 MessageBoxService& messageBoxes() {
   static DialogMessageBoxes dialogs;
   return installed() ? *installed() : dialogs;
@@ -74,6 +78,11 @@ void setMessageBoxService(MessageBoxService* service) {
 
 Answer messageBox(const QString& text, const QString& caption, Buttons buttons, Icon icon, QWidget* parent) {
   return messageBoxes().show(parent, text, caption, buttons, icon);
+}
+
+Answer customMessage(QWidget* parent, const QString& text, const QString& caption,
+                     const std::function<Answer()>& dialog) {
+  return messageBoxes().showCustom(parent, text, caption, dialog);
 }
 
 Answer defaultAnswer(Buttons buttons) {
@@ -101,6 +110,15 @@ Answer RecordingMessageBoxes::show(QWidget*, const QString& text, const QString&
   const Answer a = answers_.front();
   answers_.pop_front();
   return a;
+}
+
+}  // namespace vantorel::ui
+
+namespace vantorel::ui {
+
+Answer RecordingMessageBoxes::showCustom(QWidget* parent, const QString& text, const QString& caption,
+                                         const std::function<Answer()>&) {
+  return show(parent, text, caption, Buttons::Ok, Icon::None);
 }
 
 }  // namespace vantorel::ui

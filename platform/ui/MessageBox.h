@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -19,6 +20,9 @@ class MessageBoxService {
  public:
   virtual ~MessageBoxService();
   virtual Answer show(QWidget* parent, const QString& text, const QString& caption, Buttons buttons, Icon icon) = 0;
+  // A message in a dialog of the caller's own design; the real service runs `dialog`.
+  virtual Answer showCustom(QWidget* parent, const QString& text, const QString& caption,
+                            const std::function<Answer()>& dialog);
 };
 
 // The service in use: the real dialogs unless a test or tool installed another.
@@ -29,6 +33,10 @@ void setMessageBoxService(MessageBoxService* service);
 // Shortcut through the service in use.
 Answer messageBox(const QString& text, const QString& caption, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
                   QWidget* parent = nullptr);
+// A message that a component shows in a dialog of its own: `dialog` runs it and gives the
+// answer. Through the service, so that tests record it like any other box.
+Answer customMessage(QWidget* parent, const QString& text, const QString& caption,
+                     const std::function<Answer()>& dialog);
 
 // A service that shows nothing: it records each box and answers from a queue (or with the
 // first button when the queue is empty). Installs itself while it lives.
@@ -44,6 +52,9 @@ class RecordingMessageBoxes : public MessageBoxService {
   RecordingMessageBoxes();
   ~RecordingMessageBoxes() override;
   Answer show(QWidget* parent, const QString& text, const QString& caption, Buttons buttons, Icon icon) override;
+  // Recorded as an OK box; the dialog itself is not shown.
+  Answer showCustom(QWidget* parent, const QString& text, const QString& caption,
+                    const std::function<Answer()>& dialog) override;
 
   void queueAnswer(Answer answer) { answers_.push_back(answer); }
   [[nodiscard]] const std::vector<Shown>& shown() const { return shown_; }
