@@ -68,13 +68,15 @@ std::vector<Fault> checkTopicFile(std::string_view bytes, const std::string& fil
     const long n = static_cast<long>(i);
     const auto& t = topics[i];
     textFault(faults, bytes.substr(i * kTopicRecordSize, 100), file, n, "title");
-    if (t.level < 0 || t.level > kMaxTopicLevel)
+    if (t.level < 0 || t.level > kMaxTopicLevel) {
       faults.push_back({file, n, "level", std::to_string(t.level) + " is outside 0-4"});
-    else if (t.level > previous + 1)
-      faults.push_back({file, n, "level",
-                        "level " + std::to_string(t.level) + " follows level " + std::to_string(previous) +
-                            "; the browser would never show this node"});
-    previous = t.level;
+    } else {
+      if (t.level > previous + 1)
+        faults.push_back({file, n, "level",
+                          "level " + std::to_string(t.level) + " follows level " + std::to_string(previous) +
+                              "; the browser would never show this node"});
+      previous = t.level;  // an out-of-range level is reported once and does not colour its followers
+    }
     if (!ids.insert(t.recordId).second)
       faults.push_back({file, n, "recordId", std::to_string(t.recordId) + " appears twice"});
     if (t.page <= 0 || t.page > 999999)

@@ -125,6 +125,18 @@ TEST(CatalogueFormat, BmpRowsArePaddedToFourBytes) {
   EXPECT_NE(bmpFault(bmp.substr(0, bmp.size() - 1)).find("missing"), std::string::npos);
 }
 
+TEST(CatalogueFormat, TopicCheckerReportsEachBadLevelOnce) {
+  // A level far out of range is a fault of its own record only; the next record's level is
+  // judged against the last good one.
+  const std::vector<TopicRecord> topics{{"a", 1, 0, 1}, {"b", 2, INT32_MAX, 2}, {"c", 3, 1, 3}, {"d", 4, 3, 4}};
+  const auto bytes = encodeTopics(topics);
+  ASSERT_TRUE(bytes);
+  const auto faults = checkTopicFile(*bytes, "t.dat");
+  std::vector<long> records;
+  for (const auto& f : faults) records.push_back(f.record);
+  EXPECT_EQ(records, (std::vector<long>{1, 3})) << (faults.empty() ? "" : formatFault(faults[0]));
+}
+
 TEST(CatalogueSource, ReportsBadLevelsAndAttributes) {
   std::vector<Diagnostic> d;
   const auto route = parseRouteSource(
