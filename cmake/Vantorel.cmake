@@ -13,7 +13,8 @@
 #       main that holds one QApplication for the whole run (qApp is there in every test).
 #   vantorel_add_fuzz_target(NAME SOURCES ... [LIBS ...] CORPUS dir)
 #       In the fuzzing configuration: a libFuzzer program. Otherwise: a program that replays
-#       every file of the corpus folder, registered with CTest.
+#       every file of the corpus folder, registered with CTest, and, when
+#       VANTOREL_FUZZ_SMOKE_RUNS is set, a fixed-seed libFuzzer run of that many executions.
 #   vantorel_add_benchmark(NAME SOURCES ... [LIBS ...])
 #       Google Benchmark program (not run by CTest).
 
@@ -137,12 +138,13 @@ function(vantorel_add_fuzz_target name)
   set_target_properties(replay_${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
   add_test(NAME fuzz_replay.${name} COMMAND replay_${name} "${ARG_CORPUS}")
   set_tests_properties(fuzz_replay.${name} PROPERTIES ENVIRONMENT "${VANTOREL_TEST_ENV}")
-  # A short libFuzzer run of the same target, built by clang in the fuzzing configuration.
-  if(VANTOREL_SHORT_FUZZ)
+  # A short libFuzzer run of the same target, built by clang in the fuzzing configuration; a
+  # fixed seed and count keep it the same run on every machine.
+  if(VANTOREL_FUZZ_SMOKE_RUNS)
     add_test(NAME fuzz_run.${name}
-      COMMAND "${PROJECT_SOURCE_DIR}/scripts/fuzz" ${name} ${VANTOREL_SHORT_FUZZ})
+      COMMAND "${PROJECT_SOURCE_DIR}/scripts/fuzz" --smoke ${name} ${VANTOREL_FUZZ_SMOKE_RUNS})
     set_tests_properties(fuzz_run.${name} PROPERTIES FIXTURES_REQUIRED fuzz_build
-      ENVIRONMENT "VANTOREL_FUZZ_NO_BUILD=1;VANTOREL_FUZZ_KEEP_CORPUS=0" RUN_SERIAL ON)
+      ENVIRONMENT "VANTOREL_FUZZ_NO_BUILD=1")
   endif()
 endfunction()
 
