@@ -64,6 +64,9 @@ int roundToTens(int year) {
 }
 
 int yearFromScaleY(int y) {
+  // The scale's positions are floored, so the exact inverse of the bottom tick's y falls some
+  // 400 years short of it; a click on that tick or below means the tick's own year.
+  if (y >= yearScaleY(kMinYear)) return kMinYear;
   const double steps = std::max(0.0, (y - 69) * 0.03897116134060795);
   const double back = std::floor((std::exp(std::min(steps, 30.0)) - 1) * 9);
   const double raw = 2000 - back;

@@ -234,6 +234,8 @@ TEST(MappingTest, YearScaleBothWays) {
   EXPECT_GT(yearScaleY(std::numeric_limits<int>::min()), 248);
   EXPECT_EQ(yearFromScaleY(60), 2000);
   EXPECT_EQ(yearFromScaleY(69), 2000);
+  EXPECT_EQ(yearFromScaleY(247), -7260);  // the last position above the bottom tick
+  EXPECT_EQ(yearFromScaleY(248), -8000);  // the bottom tick itself
   EXPECT_EQ(yearFromScaleY(249), -8000);
   EXPECT_EQ(yearFromScaleY(264), -8000);
   EXPECT_EQ(roundToTens(1234), 1230);
