@@ -1,9 +1,13 @@
 // The browser's costly steps on a made-up catalogue: loading a route of 100,000 topics, a
-// two-word lookup over a million index words, and filling a list of 1,000 resources.
+// two-word lookup over a million index words, and filling a list of 1,000 resources, both in the
+// browser alone and in the component as the host drives it, painting included.
 //
 // With VANTOREL_SYNTH_DISC naming a disc written by `vantorel-data synth --scale 1000`, the route
 // load and the lookup are also measured on that disc.
 #include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPixmap>
 
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +17,8 @@
 
 #include "brovik/core/Browser.h"
 #include "brovik/tests/CatalogWriter.h"
+#include "platform/com/Creation.h"
+#include "platform/registry/Registry.h"
 
 namespace fs = std::filesystem;
 using namespace vantorel::brovik;
@@ -124,6 +130,44 @@ void FillResourceList1000(benchmark::State& state) {
 }
 BENCHMARK(FillResourceList1000)->Unit(benchmark::kMillisecond);
 
+// The same list filled by the component: the browser's work, the list view taking its texts and
+// widths, and a paint of the whole control.
+void FillResourceListWidget1000(benchmark::State& state) {
+  using vantorel::com::InvokeKind;
+  using vantorel::com::Variant;
+  const fs::path store = fs::temp_directory_path() / ("brovik-bench-" + std::to_string(::getpid()) + ".reg");
+  vantorel::registry::useStoreFile(store);
+  if (vantorel::com::registerLibrary(BROVIK_PATH) != vantorel::com::kOk) {
+    state.SkipWithError("the component does not register");
+    return;
+  }
+  auto created = vantorel::com::createControl("BROVIK.BrovikCtrlGk.1");
+  std::unique_ptr<vantorel::com::Control> control(created.control);
+  if (!control) {
+    state.SkipWithError("the component cannot be created");
+    return;
+  }
+  control->resize(300, 600);
+  auto call = [&](const char* name, std::vector<Variant> args) {
+    const auto* info = control->dispatchTable().findByName(name);
+    return control->invoke(info->dispid, InvokeKind::Method, args);
+  };
+  call("InitData", {Variant::fromString(QString::fromStdString(synthDisc())), Variant::fromLong(0)});
+  call("SetRoute", {Variant::fromShort(1)});
+  QPixmap canvas(control->size());
+  for (auto _ : state) {
+    call("GotoPosition", {Variant::fromLong(kListNode), Variant::fromLong(0), Variant::fromBool(false)});
+    control->render(&canvas);
+    state.PauseTiming();
+    call("GotoPosition", {Variant::fromLong(1), Variant::fromLong(0), Variant::fromBool(false)});
+    state.ResumeTiming();
+  }
+  control.reset();
+  std::error_code ec;
+  fs::remove(store, ec);
+}
+BENCHMARK(FillResourceListWidget1000)->Unit(benchmark::kMillisecond);
+
 // The first word of the disc's words.dat and the first other word that shares its route and
 // record, so that the two-word lookup has results to find.
 std::string wordPairOf(const std::string& disc) {
@@ -174,6 +218,7 @@ void registerSynthDiscBenchmarks() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  QApplication app(argc, argv);
   registerSynthDiscBenchmarks();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
