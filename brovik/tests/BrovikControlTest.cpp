@@ -44,7 +44,14 @@ class BrovikControl : public ::testing::Test {
     dir_ = fs::temp_directory_path() / ("brovik-gui-" + std::to_string(::getpid()));
     fs::create_directories(dir_ / "disc");
     // Registered once: registering again unloads the library that created the first control.
-    static const fs::path store = fs::temp_directory_path() / ("brovik-gui-" + std::to_string(::getpid()) + ".reg");
+    static const struct ScratchStore {
+      fs::path path = fs::temp_directory_path() / ("brovik-gui-" + std::to_string(::getpid()) + ".reg");
+      ~ScratchStore() {
+        std::error_code ec;
+        fs::remove(path, ec);
+      }
+    } scratch;
+    static const fs::path& store = scratch.path;
     static const com::HResult registered = [] {
       registry::useStoreFile(store);
       return com::registerLibrary(BROVIK_PATH);
