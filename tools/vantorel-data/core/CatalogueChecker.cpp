@@ -35,10 +35,6 @@ void textFault(std::vector<Fault>& faults, std::string_view field, const std::st
                           " is not Greek text"});
 }
 
-bool hasTitleFile(int type) {
-  return titleFileOf(type).has_value();
-}
-
 }  // namespace
 
 size_t firstBadPageByte(std::string_view page) {
