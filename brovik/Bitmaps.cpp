@@ -11,15 +11,9 @@
 namespace vantorel::brovik {
 namespace {
 
-QPixmap canvas(int w, int h) {
-  QPixmap pm(w, h);
-  pm.fill(Qt::transparent);
-  return pm;
-}
-
 // 219 / 220: a small tab with a pointer, right for closed, down (and warm) for open.
 QPixmap marker(bool open) {
-  QPixmap pm = canvas(13, 9);
+  QPixmap pm = ui::transparentPixmap(13, 9);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(open ? QColor(140, 62, 0) : QColor(72, 70, 112), 1));
@@ -44,7 +38,7 @@ QPixmap marker(bool open) {
 
 // 221..225: the go/next button.
 QPixmap button(const QString& caption, bool next, bool down, bool disabled) {
-  QPixmap pm = canvas(62, 19);
+  QPixmap pm = ui::transparentPixmap(62, 19);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF frame(0.5, 0.5, 61, 18);
@@ -90,7 +84,7 @@ QPixmap button(const QString& caption, bool next, bool down, bool disabled) {
 }
 
 QPixmap molecule() {
-  QPixmap pm = canvas(14, 14);
+  QPixmap pm = ui::transparentPixmap(14, 14);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(QColor(60, 60, 60), 1.4));
@@ -110,8 +104,8 @@ QPixmap molecule() {
   return pm;
 }
 
-// A sheet with a folded corner, the outline of the page icons.
-QPainterPath pageOutline() {
+// A sheet of `paper` with a folded corner, the ground of the page icons.
+void drawPage(QPainter& p, const QColor& paper) {
   QPainterPath page;
   page.moveTo(2.5, 0.5);
   page.lineTo(9.5, 0.5);
@@ -119,18 +113,17 @@ QPainterPath pageOutline() {
   page.lineTo(12.5, 13.5);
   page.lineTo(2.5, 13.5);
   page.closeSubpath();
-  return page;
-}
-
-QPixmap pageWithPicture() {
-  QPixmap pm = canvas(14, 14);
-  QPainter p(&pm);
-  const QPainterPath page = pageOutline();
   p.setPen(QPen(QColor(60, 60, 80), 1));
-  p.setBrush(Qt::white);
+  p.setBrush(paper);
   p.drawPath(page);
   p.drawLine(QPointF(9.5, 0.5), QPointF(9.5, 3.5));
   p.drawLine(QPointF(9.5, 3.5), QPointF(12.5, 3.5));
+}
+
+QPixmap pageWithPicture() {
+  QPixmap pm = ui::transparentPixmap(14, 14);
+  QPainter p(&pm);
+  drawPage(p, Qt::white);
   p.fillRect(QRect(4, 5, 7, 5), QColor(120, 180, 235));
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(60, 150, 60));
@@ -143,7 +136,7 @@ QPixmap pageWithPicture() {
 }
 
 QPixmap globe() {
-  QPixmap pm = canvas(14, 14);
+  QPixmap pm = ui::transparentPixmap(14, 14);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
   QRadialGradient sea(QPointF(5, 5), 9);
@@ -165,7 +158,7 @@ QPixmap globe() {
 }
 
 QPixmap film() {
-  QPixmap pm = canvas(14, 14);
+  QPixmap pm = ui::transparentPixmap(14, 14);
   QPainter p(&pm);
   p.fillRect(QRect(1, 1, 12, 12), QColor(40, 40, 48));
   for (int y = 2; y < 13; y += 3) {
@@ -180,14 +173,9 @@ QPixmap film() {
 }
 
 QPixmap document() {
-  QPixmap pm = canvas(14, 14);
+  QPixmap pm = ui::transparentPixmap(14, 14);
   QPainter p(&pm);
-  const QPainterPath page = pageOutline();
-  p.setPen(QPen(QColor(60, 60, 80), 1));
-  p.setBrush(QColor(255, 253, 235));
-  p.drawPath(page);
-  p.drawLine(QPointF(9.5, 0.5), QPointF(9.5, 3.5));
-  p.drawLine(QPointF(9.5, 3.5), QPointF(12.5, 3.5));
+  drawPage(p, QColor(255, 253, 235));
   p.setPen(QPen(QColor(90, 90, 150), 1));
   for (int y = 5; y <= 11; y += 2) p.drawLine(4, y, y == 11 ? 8 : 10, y);
   return pm;

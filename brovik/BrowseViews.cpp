@@ -26,14 +26,19 @@ void dottedColumn(QPainter& p, int x, int rowTop, int from, int to) {
   }
 }
 
+// Both views: frameless, in the browser's font, with scroll bars when needed.
+void setUpView(QAbstractScrollArea& view, Qt::FocusPolicy focus) {
+  view.setFrameShape(QFrame::NoFrame);
+  view.setFont(ui::fontByFace(u"Arial Greek"_qs, 11));
+  view.setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  view.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  view.setFocusPolicy(focus);
+}
+
 }  // namespace
 
 TopicTreeView::TopicTreeView(Browser& browser, QWidget* parent) : QAbstractScrollArea(parent), browser_(browser) {
-  setFrameShape(QFrame::NoFrame);
-  setFont(ui::fontByFace(u"Arial Greek"_qs, 11));
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  setFocusPolicy(Qt::ClickFocus);
+  setUpView(*this, Qt::ClickFocus);
   viewport()->setAutoFillBackground(false);
 }
 
@@ -108,11 +113,7 @@ void TopicTreeView::keyPressEvent(QKeyEvent* event) {
 }
 
 ResourceListView::ResourceListView(Browser& browser, QWidget* parent) : QAbstractScrollArea(parent), browser_(browser) {
-  setFrameShape(QFrame::NoFrame);
-  setFont(ui::fontByFace(u"Arial Greek"_qs, 11));
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  setFocusPolicy(Qt::StrongFocus);
+  setUpView(*this, Qt::StrongFocus);
 }
 
 int ResourceListView::pageRows() const {

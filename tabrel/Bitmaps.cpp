@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <initializer_list>
 #include <map>
 
 #include "platform/ui/Graphics.h"
@@ -11,15 +12,26 @@
 namespace vantorel::tabrel {
 namespace {
 
-QPixmap blank(int w, int h) {
+// A pixmap painted all over with one gradient.
+QPixmap filled(int w, int h, const QGradient& gradient) {
   QPixmap pixmap(w, h);
-  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.fillRect(pixmap.rect(), gradient);
+  return pixmap;
+}
+
+// A strip one pixel high, a colour to each column: stretched down, it shades a round bar.
+QPixmap strip(std::initializer_list<QColor> colours) {
+  QPixmap pixmap(static_cast<int>(colours.size()), 1);
+  QPainter p(&pixmap);
+  int x = 0;
+  for (const QColor& c : colours) p.fillRect(x++, 0, 1, 1, c);
   return pixmap;
 }
 
 // A mode tab: a rounded folder tab with its caption; the selected one lit in amber.
 QPixmap tab(int w, const QString& caption, bool selected) {
-  QPixmap pixmap = blank(w, 15);
+  QPixmap pixmap = ui::transparentPixmap(w, 15);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   QPainterPath path;
@@ -47,31 +59,25 @@ QPixmap tab(int w, const QString& caption, bool selected) {
 
 // A rail of the outline: dark edges round a lighter core, across `length` pixels.
 QPixmap outlinePiece(int w, int h) {
-  QPixmap pixmap(w, h);
-  QPainter p(&pixmap);
   const bool vertical = h > w;
   QLinearGradient g(0, 0, vertical ? w : 0, vertical ? 0 : h);
   g.setColorAt(0, QColor(22, 30, 48));
   g.setColorAt(0.4, QColor(112, 134, 176));
   g.setColorAt(0.6, QColor(84, 104, 144));
   g.setColorAt(1, QColor(22, 30, 48));
-  p.fillRect(pixmap.rect(), g);
-  return pixmap;
+  return filled(w, h, g);
 }
 
 QPixmap outlineCorner() {
-  QPixmap pixmap(4, 4);
-  QPainter p(&pixmap);
   QRadialGradient g(2, 2, 2.5);
   g.setColorAt(0, QColor(112, 134, 176));
   g.setColorAt(1, QColor(22, 30, 48));
-  p.fillRect(pixmap.rect(), g);
-  return pixmap;
+  return filled(4, 4, g);
 }
 
 // The frame a legend colour patch sits in: a raised white card with a soft shadow.
 QPixmap swatchFrame() {
-  QPixmap pixmap = blank(25, 22);
+  QPixmap pixmap = ui::transparentPixmap(25, 22);
   QPainter p(&pixmap);
   p.fillRect(QRect(3, 3, 22, 19), QColor(0, 0, 0, 70));
   p.fillRect(QRect(0, 0, 23, 20), QColor(236, 236, 236));
@@ -94,14 +100,14 @@ QLinearGradient glass(double x0, double x1) {
 
 // Thermometer tube: the glass lies at x 11-24 so that the column at x 15-20 runs inside it.
 QPixmap tubeSection() {
-  QPixmap pixmap = blank(39, 20);
+  QPixmap pixmap = ui::transparentPixmap(39, 20);
   QPainter p(&pixmap);
   p.fillRect(QRect(11, 0, 14, 20), glass(11, 25));
   return pixmap;
 }
 
 QPixmap tubeTop() {
-  QPixmap pixmap = blank(36, 56);
+  QPixmap pixmap = ui::transparentPixmap(36, 56);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   QPainterPath path;
@@ -113,7 +119,7 @@ QPixmap tubeTop() {
 }
 
 QPixmap bulb() {
-  QPixmap pixmap = blank(58, 52);
+  QPixmap pixmap = ui::transparentPixmap(58, 52);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   QPainterPath outline;
@@ -137,35 +143,24 @@ QPixmap bulb() {
 }
 
 QPixmap columnBackground() {
-  QPixmap pixmap(4, 190);
-  QPainter p(&pixmap);
   QLinearGradient g(0, 0, 4, 0);
   g.setColorAt(0, QColor(200, 208, 222));
   g.setColorAt(0.5, QColor(250, 252, 255));
   g.setColorAt(1, QColor(190, 198, 214));
-  p.fillRect(pixmap.rect(), g);
-  return pixmap;
+  return filled(4, 190, g);
 }
 
 QPixmap mercury() {
-  QPixmap pixmap(4, 1);
-  pixmap.fill(Qt::black);
-  QPainter p(&pixmap);
-  const QColor colours[4] = {QColor(150, 0, 0), QColor(236, 52, 44), QColor(255, 120, 110), QColor(176, 8, 8)};
-  for (int x = 0; x < 4; ++x) p.fillRect(x, 0, 1, 1, colours[x]);
-  return pixmap;
+  return strip({QColor(150, 0, 0), QColor(236, 52, 44), QColor(255, 120, 110), QColor(176, 8, 8)});
 }
 
 // The background: stretched over the whole window it becomes a soft slate-blue wash.
 QPixmap backgroundTile() {
-  QPixmap pixmap(17, 15);
-  QPainter p(&pixmap);
   QLinearGradient g(0, 0, 16, 14);
   g.setColorAt(0, QColor(104, 122, 156));
   g.setColorAt(0.45, QColor(138, 154, 184));
   g.setColorAt(1, QColor(160, 172, 198));
-  p.fillRect(pixmap.rect(), g);
-  return pixmap;
+  return filled(17, 15, g);
 }
 
 void drawRail(QPainter& p, const QRectF& body, double channelX) {
@@ -180,14 +175,14 @@ void drawRail(QPainter& p, const QRectF& body, double channelX) {
 
 // Year scale: a wooden rail with a groove at x 8-16 for the bar.
 QPixmap scaleSection() {
-  QPixmap pixmap = blank(25, 23);
+  QPixmap pixmap = ui::transparentPixmap(25, 23);
   QPainter p(&pixmap);
   drawRail(p, QRectF(3, 0, 19, 23), 8);
   return pixmap;
 }
 
 QPixmap scaleEndCap() {
-  QPixmap pixmap = blank(30, 26);
+  QPixmap pixmap = ui::transparentPixmap(30, 26);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   QPainterPath path;
@@ -201,12 +196,8 @@ QPixmap scaleEndCap() {
 }
 
 QPixmap scaleBar() {
-  QPixmap pixmap(8, 1);
-  QPainter p(&pixmap);
-  const QColor colours[8] = {QColor(150, 96, 10),   QColor(214, 156, 36), QColor(250, 206, 92), QColor(255, 236, 160),
-                             QColor(252, 218, 110), QColor(230, 176, 54), QColor(196, 132, 24), QColor(130, 80, 6)};
-  for (int x = 0; x < 8; ++x) p.fillRect(x, 0, 1, 1, colours[x]);
-  return pixmap;
+  return strip({QColor(150, 96, 10), QColor(214, 156, 36), QColor(250, 206, 92), QColor(255, 236, 160),
+                QColor(252, 218, 110), QColor(230, 176, 54), QColor(196, 132, 24), QColor(130, 80, 6)});
 }
 
 QPixmap dropArrow() {

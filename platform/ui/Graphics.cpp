@@ -34,6 +34,12 @@ QPixmap bitmapResource(const QString& module, int id) {
   return QPixmap(u":/"_qs + module + u"/bitmaps/"_qs + QString::number(id) + u".png"_qs);
 }
 
+QPixmap transparentPixmap(int width, int height) {
+  QPixmap pixmap(width, height);
+  pixmap.fill(Qt::transparent);
+  return pixmap;
+}
+
 WaitCursor::WaitCursor() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
 }

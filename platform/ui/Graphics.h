@@ -20,6 +20,8 @@ namespace vantorel::ui {
 
 // Bitmap `id` of a deliverable's resources (":/<module>/bitmaps/<id>.png"); null when missing.
 [[nodiscard]] QPixmap bitmapResource(const QString& module, int id);
+// A clear pixmap to draw a bitmap on in code.
+[[nodiscard]] QPixmap transparentPixmap(int width, int height);
 
 // The hourglass while a long operation runs; the previous cursor comes back at scope end.
 class WaitCursor {
