@@ -62,7 +62,7 @@ class BrovikControl : public ::testing::Test {
     auto created = com::createControl("BROVIK.BrovikCtrlGk.1");
     ASSERT_NE(created.control, nullptr) << created.error.toStdString();
     control_.reset(created.control);
-    control_->advise([this](int id, const std::vector<Variant>& args) {
+    control_->advise([this](int id, std::vector<Variant>& args) {
       QString text = id == 1 ? u"TreeSelected"_qs : u"ListSelected"_qs;
       for (const auto& a : args) text += u" "_qs + a.display();
       events_.push_back(text);

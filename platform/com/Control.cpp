@@ -30,11 +30,16 @@ void Control::createWindow(QWidget* parent, int childId, const QRect& rect, bool
   setVisible(visible);
 }
 
-void Control::declareEvent(int dispid, std::string name, std::vector<Variant::Type> params) {
-  events_.push_back(EventInfo{dispid, std::move(name), std::move(params)});
+void Control::declareEvent(int dispid, std::string name, std::vector<Variant::Type> params,
+                           std::vector<size_t> byReference) {
+  std::vector<bool> byRef(params.size(), false);
+  for (size_t i : byReference) {
+    if (i < byRef.size()) byRef[i] = true;
+  }
+  events_.push_back(EventInfo{dispid, std::move(name), std::move(params), std::move(byRef)});
 }
 
-void Control::fireEvent(int dispid, std::vector<Variant> args) {
+std::vector<Variant> Control::fireEvent(int dispid, std::vector<Variant> args) {
   if (const EventInfo* info = findEvent(dispid)) {
     for (size_t i = 0; i < args.size() && i < info->params.size(); ++i) {
       if (auto v = args[i].convertedTo(info->params[i])) args[i] = std::move(*v);
@@ -42,6 +47,7 @@ void Control::fireEvent(int dispid, std::vector<Variant> args) {
   }
   // The handler may destroy this control; call a copy of the sink.
   if (EventSink sink = sink_) sink(dispid, args);
+  return args;
 }
 
 }  // namespace vantorel::com

@@ -5,24 +5,25 @@
 #include <functional>
 #include <vector>
 
-#include "platform/com/Dispatch.h"
+#include "platform/com/Dispatchable.h"
 
 namespace vantorel::com {
 
-// Receives the events a control fires: event number and arguments.
-using EventSink = std::function<void(int dispid, const std::vector<Variant>& args)>;
+// Receives the events a control fires: event number and arguments. The sink may write the
+// arguments that the event declares by reference (a Cancel flag); the control reads them back.
+using EventSink = std::function<void(int dispid, std::vector<Variant>& args)>;
 
 // Base of every visual component. As with the platform's control classes, the control is its
 // own window: the container creates the instance through the library's class object, then asks
 // it for its window with a parent, a child id, a rectangle and a visibility.
-class Control : public QWidget {
+class Control : public QWidget, public Dispatchable {
  public:
   Control();
   ~Control() override;
 
   // Dispatch by member number.
-  [[nodiscard]] virtual InvokeResult invoke(int dispid, InvokeKind kind, const std::vector<Variant>& args);
-  [[nodiscard]] const DispatchTable& dispatchTable() const { return dispatch_; }
+  [[nodiscard]] InvokeResult invoke(int dispid, InvokeKind kind, const std::vector<Variant>& args) override;
+  [[nodiscard]] const DispatchTable& dispatchTable() const override { return dispatch_; }
   [[nodiscard]] const std::vector<EventInfo>& eventTable() const { return events_; }
   [[nodiscard]] const EventInfo* findEvent(int dispid) const;
 
@@ -34,8 +35,12 @@ class Control : public QWidget {
 
  protected:
   [[nodiscard]] DispatchTable& dispatch() { return dispatch_; }
-  void declareEvent(int dispid, std::string name, std::vector<Variant::Type> params);
-  void fireEvent(int dispid, std::vector<Variant> args);
+  // byReference lists the positions of the parameters that the sink may write.
+  void declareEvent(int dispid, std::string name, std::vector<Variant::Type> params,
+                    std::vector<size_t> byReference = {});
+  // Returns the arguments as the sink left them. The sink may destroy this control: read the
+  // result, not members, after the call.
+  std::vector<Variant> fireEvent(int dispid, std::vector<Variant> args);
   // The window exists and has its parent and size: build the child windows here.
   virtual void onCreate() {}
 

@@ -1,5 +1,7 @@
 #include "platform/com/Dispatch.h"
 
+#include <algorithm>
+
 #include "platform/registry/RegFile.h"
 
 namespace vantorel::com {
@@ -16,9 +18,11 @@ const char* statusText(DispStatus status) {
 }
 
 void DispatchTable::method(int dispid, std::string name, std::vector<Variant::Type> params, Variant::Type result,
-                           MethodHandler handler) {
+                           MethodHandler handler, size_t optionalParams) {
   Entry e;
-  e.info = MemberInfo{dispid, std::move(name), MemberInfo::Kind::Method, false, result, std::move(params)};
+  optionalParams = std::min(optionalParams, params.size());
+  e.info =
+      MemberInfo{dispid, std::move(name), MemberInfo::Kind::Method, false, result, std::move(params), optionalParams};
   e.method = std::move(handler);
   entries_.push_back(std::move(e));
 }
@@ -73,14 +77,17 @@ InvokeResult DispatchTable::invoke(int dispid, InvokeKind kind, const std::vecto
   }
 
   if (kind == InvokeKind::PropertyPut) return {DispStatus::NotSupported, {}};
-  if (args.size() != entry->info.params.size()) return {DispStatus::BadParamCount, {}};
+  const auto& params = entry->info.params;
+  if (args.size() > params.size() || args.size() < params.size() - entry->info.optionalParams)
+    return {DispStatus::BadParamCount, {}};
   std::vector<Variant> coerced;
-  coerced.reserve(args.size());
+  coerced.reserve(params.size());
   for (size_t i = 0; i < args.size(); ++i) {
-    auto value = args[i].convertedTo(entry->info.params[i]);
+    auto value = args[i].convertedTo(params[i]);
     if (!value) return {DispStatus::TypeMismatch, {}};
     coerced.push_back(std::move(*value));
   }
+  coerced.resize(params.size());
   return {DispStatus::Ok, entry->method(coerced)};
 }
 

@@ -35,16 +35,19 @@ struct MemberInfo {
   bool readOnly = false;                        // properties only
   Variant::Type result = Variant::Type::Empty;  // method result or property type
   std::vector<Variant::Type> params;            // methods only
+  size_t optionalParams = 0;                    // how many of the last params a caller may leave out
 };
 
 struct EventInfo {
   int dispid = 0;
   std::string name;
   std::vector<Variant::Type> params;
+  std::vector<bool> byReference;  // per parameter: the sink may write it and the control reads it back
 };
 
 // A control's members by number, as its type library would describe them. Arguments are coerced
-// to the declared types before the handler runs, so handlers can read them directly.
+// to the declared types before the handler runs, so handlers can read them directly; optional
+// trailing parameters that the caller leaves out reach the handler as empty values.
 class DispatchTable {
  public:
   using MethodHandler = std::function<Variant(const std::vector<Variant>& args)>;
@@ -52,7 +55,7 @@ class DispatchTable {
   using Setter = std::function<void(const Variant& value)>;
 
   void method(int dispid, std::string name, std::vector<Variant::Type> params, Variant::Type result,
-              MethodHandler handler);
+              MethodHandler handler, size_t optionalParams = 0);
   // A property without a setter is read-only.
   void property(int dispid, std::string name, Variant::Type type, Getter get, Setter set = {});
 

@@ -21,6 +21,8 @@ std::optional<int64_t> asInteger(const Variant& v) {
       return std::nullopt;
     }
     case Variant::Type::Empty: return 0;
+    case Variant::Type::Object:
+    case Variant::Type::Any: return std::nullopt;
   }
   return std::nullopt;
 }
@@ -62,8 +64,15 @@ intptr_t Variant::toAddress() const {
   return c ? std::get<intptr_t>(c->value_) : 0;
 }
 
+QObject* Variant::toObject() const {
+  if (auto p = std::get_if<QPointer<QObject>>(&value_)) return p->data();
+  return nullptr;
+}
+
 std::optional<Variant> Variant::convertedTo(Type target) const {
-  if (type() == target) return *this;
+  if (type() == target || target == Type::Any) return *this;
+  // An object is only ever an object; nothing else becomes one.
+  if (type() == Type::Object || target == Type::Object) return std::nullopt;
   switch (target) {
     case Type::Empty: return Variant();
     case Type::String:
@@ -90,6 +99,8 @@ std::optional<Variant> Variant::convertedTo(Type target) const {
       if (!n) return std::nullopt;
       return fromAddress(static_cast<intptr_t>(*n));
     }
+    case Type::Object:
+    case Type::Any: break;
   }
   return std::nullopt;
 }
@@ -102,6 +113,8 @@ QString Variant::display() const {
     case Type::Bool: return std::get<bool>(value_) ? u"true"_qs : u"false"_qs;
     case Type::String: return u'"' + std::get<QString>(value_) + u'"';
     case Type::Address: return u"0x"_qs + QString::number(static_cast<qulonglong>(std::get<intptr_t>(value_)), 16);
+    case Type::Object: return toObject() ? u"(object)"_qs : u"(object gone)"_qs;
+    case Type::Any: break;
   }
   return {};
 }
@@ -114,6 +127,8 @@ const char* typeName(Variant::Type type) {
     case Variant::Type::Bool: return "bool";
     case Variant::Type::String: return "string";
     case Variant::Type::Address: return "address";
+    case Variant::Type::Object: return "object";
+    case Variant::Type::Any: return "variant";
   }
   return "?";
 }

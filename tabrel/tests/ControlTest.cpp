@@ -78,7 +78,7 @@ class TabrelControlTest : public ::testing::Test {
     host_ = new QWidget;
     host_->resize(800, 560);
     ctrl_ = new CTabrelCtrl;
-    ctrl_->advise([this](int dispid, const std::vector<Variant>& args) { events_.push_back({dispid, args}); });
+    ctrl_->advise([this](int dispid, std::vector<Variant>& args) { events_.push_back({dispid, args}); });
     ctrl_->createWindow(host_, 1, QRect(0, 0, 800, 560), true);
     host_->show();
     QApplication::processEvents();

@@ -56,7 +56,7 @@ bool ContainerWindow::create(const QString& classIdOrProgId, const QSize& size) 
   resize(size);
   site_->setGeometry(0, 0, size.width(), size.height());
   messages::setChildId(site_, 1);
-  control_->advise([this](int dispid, const std::vector<com::Variant>& args) {
+  control_->advise([this](int dispid, std::vector<com::Variant>& args) {
     const auto* info = control_ ? control_->findEvent(dispid) : nullptr;
     out_ << "event " << (info ? QString::fromStdString(info->name) : u"#"_qs + QString::number(dispid)) << "(";
     for (size_t i = 0; i < args.size(); ++i) out_ << (i ? ", " : "") << args[i].display();

@@ -72,7 +72,7 @@ TEST_F(ComponentModel, RegisterCreateInvokeEventUnregister) {
   EXPECT_EQ(handle.toAddress(), reinterpret_cast<intptr_t>(control.get()));
 
   std::vector<std::pair<int, std::vector<Variant>>> events;
-  control->advise([&](int id, const std::vector<Variant>& args) { events.emplace_back(id, args); });
+  control->advise([&](int id, std::vector<Variant>& args) { events.emplace_back(id, args); });
   EXPECT_TRUE(control->invoke(4, InvokeKind::Method, {Variant::fromLong(7)}).ok());
   ASSERT_EQ(events.size(), 1u);
   EXPECT_EQ(events[0].first, 1);
@@ -203,4 +203,65 @@ TEST(Variants, ConvertAsDispatchCoercesArguments) {
   EXPECT_FALSE(Variant::fromAddress(big).convertedTo(Variant::Type::Long));
   EXPECT_EQ(Variant::fromString(u"Ά"_qs).display(), u"\"Ά\""_qs);
   EXPECT_EQ(Variant().display(), u"(empty)"_qs);
+}
+
+TEST_F(ComponentModel, EventSinkWritesByReferenceArgumentsAndOptionalParametersMayBeLeftOut) {
+  ASSERT_EQ(registerLibrary(TEST_COMPONENT_PATH), kOk);
+  std::unique_ptr<Control> control(createControl(testids::kClass).control);
+  ASSERT_TRUE(control);
+  std::vector<Variant> levels;
+  control->advise([&](int id, std::vector<Variant>& args) {
+    ASSERT_EQ(id, 2);
+    levels.push_back(args[1]);
+    if (args[0].toString() == u"stop") args[2] = Variant::fromBool(true);
+  });
+  EXPECT_EQ(control->invoke(6, InvokeKind::Method, {Variant::fromString(u"stop"_qs)}).value, Variant::fromBool(true));
+  EXPECT_EQ(control->invoke(6, InvokeKind::Method, {Variant::fromString(u"go"_qs), Variant::fromLong(14)}).value,
+            Variant::fromBool(false));
+  // The left-out level arrives empty; a passed one arrives as it was, unconverted.
+  EXPECT_EQ(levels, (std::vector<Variant>{Variant(), Variant::fromLong(14)}));
+  EXPECT_EQ(control->invoke(6, InvokeKind::Method, {}).status, DispStatus::BadParamCount);
+  EXPECT_EQ(
+      control->invoke(6, InvokeKind::Method, {Variant::fromString(u"x"_qs), Variant::fromLong(1), Variant::fromLong(2)})
+          .status,
+      DispStatus::BadParamCount);
+  const EventInfo* asking = control->findEvent(2);
+  ASSERT_TRUE(asking);
+  EXPECT_EQ(asking->byReference, (std::vector<bool>{false, false, true}));
+}
+
+namespace {
+class Document : public QObject, public Dispatchable {
+ public:
+  Document() {
+    table_.method(1, "Copy", {}, Variant::Type::Long,
+                  [this](const std::vector<Variant>&) { return Variant::fromLong(++copies_); });
+  }
+  InvokeResult invoke(int dispid, InvokeKind kind, const std::vector<Variant>& args) override {
+    return table_.invoke(dispid, kind, args);
+  }
+  const DispatchTable& dispatchTable() const override { return table_; }
+
+ private:
+  DispatchTable table_;
+  int copies_ = 0;
+};
+}  // namespace
+
+TEST(VariantObject, ReachesALiveObjectOnlyAndConvertsToNothingElse) {
+  auto* document = new Document;
+  const Variant value = Variant::fromObject(document);
+  EXPECT_EQ(value.type(), Variant::Type::Object);
+  ASSERT_EQ(dispatchableOf(value), document);
+  EXPECT_EQ(dispatchableOf(value)->invoke(1, InvokeKind::Method, {}).value, Variant::fromLong(1));
+  EXPECT_FALSE(value.convertedTo(Variant::Type::Long));
+  EXPECT_FALSE(value.convertedTo(Variant::Type::String));
+  EXPECT_FALSE(value.convertedTo(Variant::Type::Address));
+  EXPECT_FALSE(Variant::fromLong(5).convertedTo(Variant::Type::Object));
+  EXPECT_EQ(value.convertedTo(Variant::Type::Any), value);
+  EXPECT_EQ(dispatchableOf(Variant::fromLong(5)), nullptr);
+  delete document;
+  EXPECT_EQ(value.toObject(), nullptr);
+  EXPECT_EQ(dispatchableOf(value), nullptr);
+  EXPECT_EQ(value.display(), u"(object gone)"_qs);
 }

@@ -38,7 +38,16 @@ class CTestCtrl : public Control {
     dispatch().method(5, "WindowHandle", {}, Variant::Type::Address, [this](const std::vector<Variant>&) {
       return Variant::fromAddress(reinterpret_cast<intptr_t>(this));
     });
+    // Asks its container first, as a browser asks before it navigates; the optional level takes any value.
+    dispatch().method(
+        6, "Ask", {Variant::Type::String, Variant::Type::Any}, Variant::Type::Bool,
+        [this](const std::vector<Variant>& a) {
+          const auto answer = fireEvent(2, {a[0], a[1], Variant::fromBool(false)});
+          return Variant::fromBool(answer.size() == 3 && answer[2].toBool());
+        },
+        1);
     declareEvent(1, "Rung", {Variant::Type::Short, Variant::Type::String});
+    declareEvent(2, "Asking", {Variant::Type::String, Variant::Type::Any, Variant::Type::Bool}, {2});
   }
 
  protected:
