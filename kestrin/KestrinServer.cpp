@@ -18,7 +18,9 @@ const ComponentIdentity kKestrin{ids::kKestrinClass,
                                  "KESTRINLib",
                                  "Brisamo Molecule Controller",
                                  "_DKestrin",
-                                 "_DKestrinEvents"};
+                                 "_DKestrinEvents",
+                                 "Dispatch interface for Kestrin Control",
+                                 "Event interface for Kestrin Control"};
 
 }  // namespace
 

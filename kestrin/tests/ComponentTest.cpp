@@ -40,6 +40,11 @@ TEST_F(KestrinLibrary, RegistersItsIdentityAndAnswersOnlyItsVersion) {
   EXPECT_EQ(store().queryString(kClsidKey, ""), "Brisamo Molecule Controller");
   EXPECT_EQ(store().queryString(kClsidKey + "\\ProgID", ""), "KESTRIN.KestrinCtrlGK.1");
   EXPECT_EQ(store().queryString(kClsidKey + "\\MiscStatus\\1", ""), "131473");
+  const std::string interfaces = "HKEY_CLASSES_ROOT\\Interface\\";
+  EXPECT_EQ(store().queryString(interfaces + ids::kKestrinDispatch.toString(), "HelpString"),
+            "Dispatch interface for Kestrin Control");
+  EXPECT_EQ(store().queryString(interfaces + ids::kKestrinEvents.toString(), "HelpString"),
+            "Event interface for Kestrin Control");
   EXPECT_EQ(classIdFromProgId("KESTRIN.KestrinCtrlGK.1"), ids::kKestrinClass);
   EXPECT_EQ(readFileVersion(KESTRIN_PATH), (FileVersion{0x10000, 12}));
   // The registered type name is string 1 of the control's own table.

@@ -53,10 +53,18 @@ HResult registerServer(const ComponentIdentity& id, const std::string& libraryPa
   ok = ok && reg.setString(typeLibKey(id) + "\\1.0", "", id.typeLibHelp);
   ok = ok && reg.setString(typeLibKey(id) + "\\1.0\\0\\linux", "", libraryPath);
   ok = ok && reg.setString(typeLibKey(id) + "\\1.0\\FLAGS", "", "2");
-  for (const auto& [iid, name] : {std::pair{id.dispatchIid, id.dispatchName}, std::pair{id.eventsIid, id.eventsName}}) {
-    ok = ok && reg.setString(interfaceKey(iid), "", name);
-    ok = ok && reg.setString(interfaceKey(iid) + "\\TypeLib", "", tlb);
-    ok = ok && reg.setString(interfaceKey(iid) + "\\TypeLib", "Version", "1.0");
+  struct Interface {
+    Guid iid;
+    const char* name;
+    const char* help;
+  };
+  for (const Interface& i : {Interface{id.dispatchIid, id.dispatchName, id.dispatchHelp},
+                             Interface{id.eventsIid, id.eventsName, id.eventsHelp}}) {
+    ok = ok && reg.setString(interfaceKey(i.iid), "", i.name);
+    // What the type library tells a developer about the interface.
+    if (i.help) ok = ok && reg.setString(interfaceKey(i.iid), "HelpString", i.help);
+    ok = ok && reg.setString(interfaceKey(i.iid) + "\\TypeLib", "", tlb);
+    ok = ok && reg.setString(interfaceKey(i.iid) + "\\TypeLib", "Version", "1.0");
   }
   return ok ? kOk : kSelfRegClass;
 }

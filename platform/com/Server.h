@@ -24,14 +24,16 @@ struct ComponentIdentity {
   Guid dispatchIid;
   Guid eventsIid;
   Guid typeLibId;
-  const char* progId;        // "TABREL.TabrelCtrlGk.1"
-  const char* typeName;      // registered type name (UTF-8)
-  const char* version;       // the Version property text, "1.0.023"
-  uint32_t miscStatus;       // OLE miscellaneous status bits
-  const char* typeLibName;   // "TABRELLib"
-  const char* typeLibHelp;   // "Brisamo Periodic Table"
-  const char* dispatchName;  // "_DTabrel"
-  const char* eventsName;    // "_DTabrelEvents"
+  const char* progId;                  // "TABREL.TabrelCtrlGk.1"
+  const char* typeName;                // registered type name (UTF-8)
+  const char* version;                 // the Version property text, "1.0.023"
+  uint32_t miscStatus;                 // OLE miscellaneous status bits
+  const char* typeLibName;             // "TABRELLib"
+  const char* typeLibHelp;             // "Brisamo Periodic Table"
+  const char* dispatchName;            // "_DTabrel"
+  const char* eventsName;              // "_DTabrelEvents"
+  const char* dispatchHelp = nullptr;  // "Dispatch interface for Tabrel Control"
+  const char* eventsHelp = nullptr;    // "Event interface for Tabrel Control"
 };
 
 // The class object that DllGetClassObject hands out; it belongs to the library.

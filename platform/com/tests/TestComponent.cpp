@@ -20,7 +20,9 @@ const ComponentIdentity kTest{testids::kClass,
                               "TESTLib",
                               "Vantorel test control",
                               "_DTest",
-                              "_DTestEvents"};
+                              "_DTestEvents",
+                              "Dispatch interface for Test Control",
+                              "Event interface for Test Control"};
 
 class CTestCtrl : public Control {
  public:
