@@ -199,17 +199,16 @@ void CBrovikCtrl::notice(const Notice& n) {
                      this);
       break;
     case Notice::Kind::TooManyWords: ui::messageBox(str(102), caption, ui::Buttons::Ok, ui::Icon::Warning, this); break;
-    case Notice::Kind::WordNotFound: showNotFound(str(108) + (edit_ ? edit_->text() : QString()) + u"\""_qs); break;
-    case Notice::Kind::WordNotInRoute:
-      showNotFound(str(109) + (edit_ ? edit_->text() : QString()) + u"\""_qs + str(110));
-      break;
+    case Notice::Kind::WordNotFound: showNotFound(str(108), u"\""_qs); break;
+    case Notice::Kind::WordNotInRoute: showNotFound(str(109), u"\""_qs + str(110)); break;
   }
 }
 
-void CBrovikCtrl::showNotFound(const QString& message) {
+void CBrovikCtrl::showNotFound(const QString& before, const QString& after) {
+  const QString word = edit_ ? edit_->text() : QString();
   QPointer<QWidget> focus = QApplication::focusWidget();
-  ui::customMessage(this, message, NotFoundDialog::title(), [&] {
-    NotFoundDialog dialog(message, this);
+  ui::customMessage(this, before + word + after, NotFoundDialog::title(), [&] {
+    NotFoundDialog dialog(before, word, after, captionFont_, this);
     dialog.exec();
     return ui::Answer::Ok;
   });
@@ -231,7 +230,9 @@ const vantorel::com::ComponentIdentity kBrovik{vantorel::com::ids::kBrovikClass,
                                                "BROVIKLib",
                                                "Brisamo Browse Control",
                                                "_DBrovik",
-                                               "_DBrovikEvents"};
+                                               "_DBrovikEvents",
+                                               "Dispatch interface for Brovik Control",
+                                               "Event interface for Brovik Control"};
 
 }  // namespace
 

@@ -26,7 +26,8 @@ class CBrovikCtrl : public com::Control, private BrowserSink {
   void treeSelected(int32_t page, int32_t recordId) override;
   void listSelected(int32_t assetId) override;
   void notice(const Notice& notice) override;
-  void showNotFound(const QString& message);
+  // The not-found box for the word in the box: `before` it and `after` it are the message.
+  void showNotFound(const QString& before, const QString& after);
   void layoutChildren();
   void sync();
 

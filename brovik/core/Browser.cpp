@@ -1,8 +1,9 @@
 #include "brovik/core/Browser.h"
 
 #include <algorithm>
+#include <cstdint>
 
-#include "platform/codepage/Cp1253.h"
+#include "platform/codepage/SearchFold.h"
 
 namespace vantorel::brovik {
 namespace {
@@ -227,9 +228,8 @@ void Browser::lookup() {
   }
   results_.clear();
   if (!words_) return;
-  std::string text = trimSpaces(wordText_);
+  const std::string text = codepage::lowerForSearch(trimSpaces(wordText_));
   if (text.empty()) return;
-  for (char& c : text) c = static_cast<char>(codepage::toLower(static_cast<unsigned char>(c)));
 
   const size_t space = text.find(' ');
   const std::string first = text.substr(0, space);
@@ -251,19 +251,17 @@ void Browser::lookup() {
   }
   const size_t start = rest.find_first_not_of(' ');
   const std::string second = start == std::string::npos ? std::string() : rest.substr(start);
+  const WordSearch secondSearch = findWord(*words_, second, route_, SIZE_MAX);
   std::vector<WordHit> both;
-  bool secondAnywhere = false;
-  forEachWordRecord(*words_, second, [&](int32_t recordId, int32_t assetId, int16_t route) {
-    secondAnywhere = true;
-    if (route != route_) return;
+  for (const WordHit& place : secondSearch.hits) {
     for (const WordHit& hit : firstSearch.hits) {
-      if (both.size() >= kMaxWordResults) return;
-      if (hit.recordId == recordId && hit.assetId == assetId) both.push_back(hit);
+      if (both.size() >= kMaxWordResults) break;
+      if (hit == place) both.push_back(hit);
     }
-  });
+  }
   results_ = std::move(both);
   if (results_.empty()) {
-    sink_.notice({secondAnywhere ? Notice::Kind::WordNotInRoute : Notice::Kind::WordNotFound, {}, 0});
+    sink_.notice({secondSearch.occursAnywhere ? Notice::Kind::WordNotInRoute : Notice::Kind::WordNotFound, {}, 0});
     return;
   }
   jumpToResults();

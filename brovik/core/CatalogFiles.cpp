@@ -5,6 +5,8 @@
 #include <limits>
 
 #include "platform/codepage/Cp1253.h"
+#include "platform/codepage/SearchFold.h"
+#include "platform/files/RegularFile.h"
 
 namespace vantorel::brovik {
 namespace {
@@ -27,7 +29,7 @@ constexpr std::array<std::string_view, 8> kStems = {"",     "react",   "struct",
 RecordFile::~RecordFile() = default;
 
 std::unique_ptr<DiskFile> DiskFile::open(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = files::openRegularFile(path).release();
   if (!file) return nullptr;
   long size = -1;
   if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
@@ -199,23 +201,25 @@ TitleRead TitleFiles::read(int32_t assetId) {
 }
 
 void forEachWordRecord(RecordFile& words, std::string_view word,
-                       const std::function<void(int32_t, int32_t, int16_t)>& visit) {
+                       const std::function<void(int32_t, int32_t, int16_t, bool)>& visit) {
   // A word longer than the field, or empty, matches no record.
   if (word.empty() || word.size() > kWordFieldSize) return;
+  const std::string folded = codepage::foldForSearch(word);
   constexpr size_t kChunkRecords = 4096;
   const size_t total = static_cast<size_t>(words.size() / kWordRecordSize);
   std::string chunk(std::min(kChunkRecords, total) * kWordRecordSize, '\0');
-  const char first = word.front();
+  const auto first = static_cast<unsigned char>(folded.front());
   for (size_t at = 0; at < total;) {
     const size_t want = std::min(kChunkRecords, total - at);
     const size_t got = words.readAt(static_cast<uint64_t>(at) * kWordRecordSize, chunk.data(), want * kWordRecordSize);
     const size_t records = got / kWordRecordSize;
     for (size_t i = 0; i < records; ++i) {
       const char* r = chunk.data() + i * kWordRecordSize;
-      if (r[0] != first) continue;
-      if (std::memcmp(r, word.data(), word.size()) != 0) continue;
+      if (codepage::foldForSearch(static_cast<unsigned char>(r[0])) != first) continue;
       if (word.size() < kWordFieldSize && r[word.size()] != '\0') continue;
-      visit(getI32(r + 32), getI32(r + 36), getI16(r + 40));
+      const std::string_view recordWord(r, word.size());
+      if (!codepage::sameWordForSearch(recordWord, folded)) continue;
+      visit(getI32(r + 32), getI32(r + 36), getI16(r + 40), recordWord == word);
     }
     if (records < want) break;  // the file shrank under us
     at += records;
@@ -223,12 +227,17 @@ void forEachWordRecord(RecordFile& words, std::string_view word,
 }
 
 WordSearch findWord(RecordFile& words, std::string_view word, int route, size_t limit) {
-  WordSearch search;
-  forEachWordRecord(words, word, [&](int32_t recordId, int32_t assetId, int16_t r) {
-    search.occursAnywhere = true;
-    if (r == route && search.hits.size() < limit) search.hits.push_back({recordId, assetId});
+  WordSearch exact;
+  WordSearch folded;
+  forEachWordRecord(words, word, [&](int32_t recordId, int32_t assetId, int16_t r, bool isExact) {
+    folded.occursAnywhere = true;
+    if (r != route) return;
+    if (isExact && exact.hits.size() < limit) exact.hits.push_back({recordId, assetId});
+    if (folded.hits.size() < limit) folded.hits.push_back({recordId, assetId});
   });
-  return search;
+  // The word as typed wins over its look-alikes: "νόμος" must not also bring "νομός".
+  if (!exact.hits.empty()) folded.hits = std::move(exact.hits);
+  return folded;
 }
 
 }  // namespace vantorel::brovik

@@ -151,10 +151,14 @@ struct WordSearch {
   bool occursAnywhere = false;  // the word is in the file under some route
 };
 
-// Every record of words.dat whose word equals `word` byte for byte and whose route is `route`.
+// The records of words.dat under `route` that hold `word` (a typed word in lower case, see
+// codepage::lowerForSearch): those that spell it byte for byte when there are any, else those
+// that differ from it only in letter case, accents or the final sigma; at most `limit`, in file
+// order. `occursAnywhere` tells whether any route holds the word in either form.
 [[nodiscard]] WordSearch findWord(RecordFile& words, std::string_view word, int route, size_t limit = kMaxWordResults);
-// Calls `visit` with every record whose word equals `word` (any route): recordId, assetId, route.
+// Calls `visit` with every record whose word is `word` once both are folded for search (any
+// route): recordId, assetId, route, and whether the record spells `word` byte for byte.
 void forEachWordRecord(RecordFile& words, std::string_view word,
-                       const std::function<void(int32_t, int32_t, int16_t)>& visit);
+                       const std::function<void(int32_t, int32_t, int16_t, bool)>& visit);
 
 }  // namespace vantorel::brovik

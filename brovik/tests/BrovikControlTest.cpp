@@ -4,11 +4,15 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QDialog>
+#include <QFontInfo>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTimer>
 #include <filesystem>
 #include <memory>
 
@@ -17,6 +21,7 @@
 #include "platform/com/Creation.h"
 #include "platform/messages/WindowMessages.h"
 #include "platform/registry/Registry.h"
+#include "platform/ui/Graphics.h"
 #include "platform/ui/MessageBox.h"
 
 namespace fs = std::filesystem;
@@ -142,6 +147,11 @@ TEST_F(BrovikControl, IdentityAndLayout) {
   EXPECT_EQ(version.value.toString(), u"1.0.021"_qs);
   EXPECT_EQ(control_->invoke(1, InvokeKind::PropertyPut, {Variant::fromString(u"2"_qs)}).status,
             com::DispStatus::NotSupported);
+  const std::string interfaces = "HKEY_CLASSES_ROOT\\Interface\\";
+  EXPECT_EQ(registry::store().queryString(interfaces + com::ids::kBrovikDispatch.toString(), "HelpString"),
+            "Dispatch interface for Brovik Control");
+  EXPECT_EQ(registry::store().queryString(interfaces + com::ids::kBrovikEvents.toString(), "HelpString"),
+            "Event interface for Brovik Control");
   EXPECT_EQ(call("ViewHwnd").toAddress(), messages::handleOf(control_.get()));
   EXPECT_EQ(call("EditHwnd").toAddress(), messages::handleOf(child(2004)));
   EXPECT_EQ(child(2001)->geometry(), QRect(0, 0, 300, 300));
@@ -256,4 +266,83 @@ TEST_F(BrovikControl, FileMessages) {
   call("GotoPosition", {Variant::fromLong(6), Variant::fromLong(0), Variant::fromBool(false)});
   ASSERT_EQ(boxes.shown().size(), 2u);  // words.dat is still missing
   EXPECT_EQ(boxes.shown()[1].text, u"Unknown asset : 440001"_qs);
+}
+
+TEST_F(BrovikControl, WordsTypedInCapitalsFindTheirTopic) {
+  load();
+  auto* edit = static_cast<QLineEdit*>(child(2004));
+  // Capitals are written without accents: ΟΞΥΓΟΝΟ is the index's οξυγόνο.
+  typeInto(edit, u"ΟΞΥΓΟΝΟ"_qs);
+  click(child(2003), QPoint(30, 9));
+  EXPECT_EQ(takeEvents(), (Texts{u"TreeSelected 440008 8"_qs}));
+  EXPECT_TRUE(boxes.shown().empty());
+  edit->selectAll();
+  typeInto(edit, u"ΟΞΥ ΝΕΡΟ"_qs);
+  click(child(2003), QPoint(30, 9));
+  EXPECT_EQ(takeEvents(), (Texts{u"ListSelected 110003"_qs}));
+  EXPECT_TRUE(boxes.shown().empty());
+}
+
+namespace {
+
+// Shows the component's own not-found box, as the real service would, and reads it.
+class DialogReader : public ui::RecordingMessageBoxes {
+ public:
+  ui::Answer showCustom(QWidget* parent, const QString& text, const QString& caption,
+                        const std::function<ui::Answer()>& dialog) override {
+    RecordingMessageBoxes::showCustom(parent, text, caption, dialog);
+    QTimer::singleShot(0, [this] {
+      QWidget* box = QApplication::activeModalWidget();
+      if (!box) return;
+      if (auto* label = box->findChild<QLabel*>()) {
+        shownText = label->text();
+        shownFont = label->font();
+        const QRect needed =
+            QFontMetrics(shownFont).boundingRect(QRect(0, 0, label->width(), 1000), label->alignment(), shownText);
+        fits = needed.width() <= label->width() && needed.height() <= label->height();
+      }
+      static_cast<QDialog*>(box)->accept();
+    });
+    return dialog();
+  }
+  QString shownText;
+  QFont shownFont;
+  bool fits = false;
+};
+
+}  // namespace
+
+TEST_F(BrovikControl, NotFoundBoxShowsBothEndsOfALongWordInTheControlsFont) {
+  load();
+  DialogReader reader;
+  auto* edit = static_cast<QLineEdit*>(child(2004));
+  const QString word = u"ΥΠΕΡΚΑΛΙΦΡΑΓΙΛΙΣΤΙΚΕΞΠΙΑΛΙΝΤΟΣΙΟΥΣΕΣΤΑΤΟΣΠΟΛΥΣΥΛΛΑΒΟΤΑΤΟΣ"_qs;
+  typeInto(edit, word);
+  ASSERT_EQ(edit->text(), word);
+  click(child(2003), QPoint(30, 9));
+  ASSERT_EQ(reader.shown().size(), 1u);
+  EXPECT_EQ(reader.shown()[0].text, u"Δεν υπάρχουν εγγραφές για \""_qs + word + u"\""_qs);
+  const QString shown = QString(reader.shownText).replace(u'\n', u' ');
+  EXPECT_TRUE(shown.startsWith(u"Δεν υπάρχουν εγγραφές για \"ΥΠΕΡ"_qs)) << shown.toStdString();
+  EXPECT_TRUE(shown.endsWith(u"ΤΑΤΟΣ\""_qs)) << shown.toStdString();
+  EXPECT_TRUE(reader.fits) << reader.shownText.toStdString();
+  EXPECT_EQ(QFontInfo(reader.shownFont).family(), QFontInfo(ui::fontByFace(u"Arial Greek"_qs, 13)).family());
+  EXPECT_EQ(reader.shownFont.pixelSize(), 13);
+
+  // A short word shows whole.
+  edit->selectAll();
+  typeInto(edit, u"πλανήτης"_qs);
+  click(child(2003), QPoint(30, 9));
+  EXPECT_EQ(QString(reader.shownText).replace(u'\n', u' '),
+            u"Δεν είναι δυνατή η εύρεση του όρου \"πλανήτης\" σε αυτήν την ενότητα"_qs);
+  EXPECT_TRUE(reader.fits);
+}
+
+TEST_F(BrovikControl, AFolderInPlaceOfADataFileCannotBeOpened) {
+  fs::remove(dir_ / "disc" / "words.dat");
+  fs::create_directory(dir_ / "disc" / "words.dat");
+  load();
+  const std::string disc = (dir_ / "disc").string() + "/";
+  ASSERT_EQ(boxes.shown().size(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, QString::fromStdString("Unable to open " + disc + "words.dat"));
 }

@@ -160,6 +160,19 @@ TEST_F(BrowserTest, WordBoxIsTrimmedAndLowerCased) {
   EXPECT_TRUE(sink.take().empty());
 }
 
+TEST_F(BrowserTest, WordsTypedInCapitalsFindTheirPlaces) {
+  // Greek capitals carry no accents: ΟΞΥΓΟΝΟ is οξυγόνο, ΟΞΥ is οξύ.
+  type("ΟΞΥΓΟΝΟ");
+  browser.pressButton();
+  EXPECT_EQ(sink.take(), (Events{"tree 440008 8"}));
+  type("ΟΞΥ ΝΕΡΟ");
+  browser.pressButton();
+  EXPECT_EQ(sink.take(), (Events{"list 110003"}));
+  type("ΠΛΑΝΗΤΗΣ");
+  browser.pressButton();
+  EXPECT_EQ(sink.take(), (Events{"notice elsewhere"}));
+}
+
 TEST_F(BrowserTest, ResultsCycleAndWrap) {
   type("οξύ");
   browser.pressButton();

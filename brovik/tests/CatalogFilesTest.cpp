@@ -1,15 +1,22 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
 
 #include "brovik/core/CatalogFiles.h"
 #include "brovik/tests/CatalogWriter.h"
 #include "brovik/tests/SampleCatalog.h"
+#include "platform/codepage/SearchFold.h"
 
 namespace fs = std::filesystem;
 using namespace vantorel::brovik;
 using namespace vantorel::brovik::testing;
 using vantorel::codepage::fromUtf8Lossy;
+using vantorel::codepage::lowerForSearch;
 
 TEST(CatalogFiles, RouteStemsAndFileNames) {
   EXPECT_EQ(topicFileName("/d/", 1), "/d/react.dat");
@@ -120,6 +127,32 @@ TEST(CatalogFiles, FindWordIsExactPerRouteAndCapped) {
   EXPECT_TRUE(findWord(big, std::string(33, 'y'), 3).hits.empty());
 }
 
+TEST(CatalogFiles, FindWordFoldsCaseAccentsAndFinalSigmaButTheExactSpellingWins) {
+  MemoryFile words(wordBytes({
+      {"σίδηρος", 1, 0, 1},
+      {"νόμος", 2, 0, 1},
+      {"νομός", 3, 0, 1},
+      {"νομός", 4, 0, 2},
+      {"πρωτεΐνη", 5, 0, 1},
+  }));
+  auto find = [&](const char* typed, int route) {
+    return findWord(words, lowerForSearch(fromUtf8Lossy(typed)), route);
+  };
+  for (const char* typed : {"ΣΙΔΗΡΟΣ", "σιδηρος", "Σίδηρος", "σίδηρος"})
+    EXPECT_EQ(find(typed, 1).hits, (std::vector<WordHit>{{1, 0}})) << typed;
+  EXPECT_EQ(find("ΠΡΩΤΕΪΝΗ", 1).hits, (std::vector<WordHit>{{5, 0}}));
+  // Where both spellings are indexed, the one typed is the one found.
+  EXPECT_EQ(find("νόμος", 1).hits, (std::vector<WordHit>{{2, 0}}));
+  EXPECT_EQ(find("νομός", 1).hits, (std::vector<WordHit>{{3, 0}}));
+  EXPECT_EQ(find("ΝΟΜΟΣ", 1).hits, (std::vector<WordHit>{{2, 0}, {3, 0}}));
+  // Per route: the exact word under another route does not hide a look-alike under this one.
+  EXPECT_EQ(find("νόμος", 2).hits, (std::vector<WordHit>{{4, 0}}));
+  const auto elsewhere = find("ΣΙΔΗΡΟΣ", 2);
+  EXPECT_TRUE(elsewhere.hits.empty());
+  EXPECT_TRUE(elsewhere.occursAnywhere);
+  EXPECT_FALSE(find("ΣΙΔΗΡΟ", 1).occursAnywhere);
+}
+
 TEST(CatalogFiles, DiskFilesReadTheSameLayouts) {
   const fs::path dir = fs::temp_directory_path() / ("brovik-files-" + std::to_string(::getpid()));
   fs::create_directories(dir);
@@ -134,5 +167,22 @@ TEST(CatalogFiles, DiskFilesReadTheSameLayouts) {
   ASSERT_TRUE(words);
   EXPECT_EQ(findWord(*words, fromUtf8Lossy("νερό"), 1).hits.size(), 2u);
   EXPECT_EQ(DiskFile::open((dir / "absent.ttl").string()), nullptr);
+  fs::remove_all(dir);
+}
+
+TEST(CatalogFiles, OnlyRegularFilesOpenAndAPipeNeverHoldsTheReaderUp) {
+  const fs::path dir = fs::temp_directory_path() / ("brovik-kinds-" + std::to_string(::getpid()));
+  fs::create_directories(dir / "words.dat");
+  EXPECT_EQ(DiskFile::open((dir / "words.dat").string()), nullptr);
+  const std::string pipe = (dir / "sci.ttl").string();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  auto open = std::async(std::launch::async, [&] { return DiskFile::open(pipe) == nullptr; });
+  if (open.wait_for(std::chrono::seconds(3)) == std::future_status::timeout) {
+    // Let the stuck reader go: it waits for a writer.
+    const int fd = ::open(pipe.c_str(), O_WRONLY);
+    if (fd >= 0) ::close(fd);
+    ADD_FAILURE() << "opening a named pipe waited for a writer";
+  }
+  EXPECT_TRUE(open.get());
   fs::remove_all(dir);
 }
