@@ -16,7 +16,9 @@ const vantorel::com::ComponentIdentity kTabrel{vantorel::com::ids::kTabrelClass,
                                                "TABRELLib",
                                                "Brisamo Periodic Table",
                                                "_DTabrel",
-                                               "_DTabrelEvents"};
+                                               "_DTabrelEvents",
+                                               "Dispatch interface for Tabrel Control",
+                                               "Event interface for Tabrel Control"};
 
 }  // namespace
 

@@ -62,6 +62,17 @@ void legendPanel(QPainter& p, const QRect& r) {
   p.drawLine(r.topRight(), r.bottomRight());
 }
 
+// `font`, made smaller when needed so that `text` fits `width`: a title must keep clear of the
+// field beside it.
+QFont fitted(QFont font, const QString& text, int width) {
+  while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(text) > width)
+    font.setPixelSize(font.pixelSize() - 1);
+  return font;
+}
+
+// The least gap, in pixels, between a title and its field, and between a label and its value.
+constexpr int kGap = 4;
+
 void swatch(QPainter& p, int x, int y, const QColor& colour) {
   p.drawPixmap(x, y, tabrelBitmap(217));
   p.fillRect(QRect(x + 3, y + 3, 17, 14), colour);
@@ -117,7 +128,9 @@ void CTabrelCtrl::onCreate() {
   messages::setChildId(edit_, kEditBoxId);
   edit_->setFixedSize(36, 16);
   edit_->setFrame(false);
-  edit_->setTextMargins(2, 0, 2, 0);
+  // The box keeps 2 pixels clear on each side by itself; margins of ours would add to them and
+  // leave "-8000" too little room.
+  edit_->setTextMargins(0, 0, 0, 0);
   edit_->setFont(scaleFont_);
   QPalette palette = edit_->palette();
   palette.setColor(QPalette::Base, Qt::black);
@@ -129,7 +142,7 @@ void CTabrelCtrl::onCreate() {
 
   list_ = new PropertyList(this);
   messages::setChildId(list_, kPropertyListId);
-  for (int i = 0; i < kPropertyCount; ++i) list_->addItem(text(kFirstPropertyCaption + i));
+  for (int i = 0; i < kPropertyCount; ++i) list_->addCaption(text(kFirstPropertyCaption + i));
   list_->setCurrentIndex(0);
   list_->hide();
   QObject::connect(list_, &QComboBox::currentIndexChanged, this, [this](int index) { onPropertySelected(index); });
@@ -276,8 +289,9 @@ void CTabrelCtrl::drawPanel(QPainter& p) {
       break;
     }
     case 1: {
+      p.setFont(fitted(titleFont_, text(201), 135 - kGap - 8));
+      caption(QRect(8, 12, 135 - 8, 20), 201, Qt::AlignLeft | Qt::AlignTop);
       p.setFont(titleFont_);
-      caption(QRect(8, 12, 130, 20), 201, Qt::AlignLeft | Qt::AlignTop);
       p.fillRect(span(135, 12, 201, 31), Qt::black);
       p.drawText(QRect(205, 12, 30, 20), Qt::AlignLeft | Qt::AlignTop, u"C"_qs);
       legendPanel(p, span(13, 290, 113, 368));
@@ -303,8 +317,8 @@ void CTabrelCtrl::drawPanel(QPainter& p) {
       break;
     }
     case 2: {
-      p.setFont(titleFont_);
-      caption(QRect(15, 8, 200, 20), 202, Qt::AlignLeft | Qt::AlignTop);
+      p.setFont(fitted(titleFont_, text(202), 217 - kGap - 15));
+      caption(QRect(15, 8, 217 - 15, 20), 202, Qt::AlignLeft | Qt::AlignTop);
       p.fillRect(span(217, 7, 276, 26), Qt::black);
       legendPanel(p, span(13, 301, 131, 349));
       p.setFont(legendFont_);
@@ -333,10 +347,9 @@ void CTabrelCtrl::drawPanel(QPainter& p) {
       break;
     }
     case 3: {
-      // Only 15 pixels stand between the caption and the list below it.
-      p.setFont(scaleFont_);
+      p.setFont(fitted(legendFont_, text(205), 100));
       p.setPen(Qt::white);
-      p.drawText(span(12, 3, 212, 23), Qt::AlignLeft | Qt::AlignTop, text(205));
+      p.drawText(span(12, 3, 112, 23), Qt::AlignLeft | Qt::AlignTop, text(205));
       legendPanel(p, span(10, 86, 84, 374));
       p.setFont(legendFont_);
       for (int i = 0; i < 8; ++i) swatch(p, 15, 123 + 23 * i, toColor(shadeColour((7 - i) / 7.0)));
@@ -439,7 +452,11 @@ void CTabrelCtrl::syncChildWindows() {
   if (mode == 1 || mode == 2) {
     edit_->move(origin_ + (mode == 1 ? QPoint(152, 14) : QPoint(230, 9)));
     edit_->setMaxLength(mode == 1 ? 4 : 5);
-    const QString value = QString::number(mode == 1 ? temperature_ : year_);
+    // A value set by the host beyond what the user may choose is shown at the limit, where the
+    // thermometer and the year scale show it too; the box never cuts a number short.
+    const int shown =
+        mode == 1 ? std::clamp(temperature_, kMinTemperature, kMaxTemperature) : std::clamp(year_, kMinYear, kMaxYear);
+    const QString value = QString::number(shown);
     if (edit_->text() != value) edit_->setText(value);
     if (!edit_->isVisible()) edit_->show();
   } else if (edit_->isVisible()) {
@@ -488,6 +505,8 @@ void CTabrelCtrl::onEditChanged(const QString& value) {
       mode == 1 ? correctEditText(typed, kMinTemperature, kMaxTemperature) : correctEditText(typed, kMinYear, kMaxYear);
   if (c.text != typed) {
     edit_->setText(QString::fromStdString(c.text));  // notifies again with the corrected text
+    // The "0" that stands in an emptied box is selected, so that the next key typed replaces it.
+    if (std::none_of(typed.begin(), typed.end(), [](char ch) { return ch >= '0' && ch <= '9'; })) edit_->selectAll();
     return;
   }
   if (mode == 1 && c.value != temperature_) changeTemperature(c.value);
@@ -594,20 +613,29 @@ void CTabrelCtrl::drawDetailBox(QPainter& p) const {
   p.setBrush(QColor(255, 255, 224));
   p.drawRect(b.adjusted(0, 0, -1, -1));
   p.setBrush(Qt::NoBrush);
-  for (const DetailLine& line : detailBoxLines(table_, hovered_, TableMode(tableMode()), property_, labels_)) {
-    const QFont& font = line.font == DetailFont::Bold15   ? titleFont_
-                        : line.font == DetailFont::Bold11 ? numberFont_
-                                                          : detailFont_;
-    p.setFont(font);
+  const std::vector<DetailLine> lines = detailBoxLines(table_, hovered_, TableMode(tableMode()), property_, labels_);
+  auto fontOf = [&](const DetailLine& line) -> const QFont& {
+    return line.font == DetailFont::Bold15 ? titleFont_ : line.font == DetailFont::Bold11 ? numberFont_ : detailFont_;
+  };
+  constexpr int kInset = 5;
+  for (const DetailLine& line : lines) {
+    QFont font = fontOf(line);
     QRect r(b.left(), b.top() + line.top, b.width(), 16);
     int flags = Qt::AlignTop | Qt::AlignHCenter;
     if (line.align == DetailAlign::Left) {
-      r.adjust(5, 0, 0, 0);
+      r.adjust(kInset, 0, 0, 0);
       flags = Qt::AlignTop | Qt::AlignLeft;
     } else if (line.align == DetailAlign::Right) {
-      r.adjust(0, 0, -5, 0);
+      r.adjust(0, 0, -kInset, 0);
       flags = Qt::AlignTop | Qt::AlignRight;
+      // A value keeps clear of the label on its line ("Βρασμός :" and "άγνωστο" would touch).
+      for (const DetailLine& label : lines) {
+        if (label.top != line.top || label.align != DetailAlign::Left) continue;
+        const int labelWidth = QFontMetrics(fontOf(label)).horizontalAdvance(codepage::toQString(label.text));
+        font = fitted(font, codepage::toQString(line.text), b.width() - 2 * kInset - labelWidth - kGap);
+      }
     }
+    p.setFont(font);
     p.drawText(r, flags, codepage::toQString(line.text));
   }
 }

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
+
+#include "platform/files/RegularFile.h"
 
 namespace vantorel::tabrel {
 namespace {
@@ -74,17 +76,15 @@ uint8_t ElementTable::recordAt(int column, int row) const {
 }
 
 bool LoadElementData(const std::string& dataPath, ElementTable& table) {
-  std::ifstream in(dataPath + "element.dat", std::ios::binary);
-  if (!in) return false;
-  in.seekg(0, std::ios::end);
-  const std::streamoff length = in.tellg();
-  if (length < 0) return false;
-  in.seekg(0, std::ios::beg);
+  const files::FilePtr file = files::openRegularFile(dataPath + "element.dat");
+  if (!file) return false;
+  if (std::fseek(file.get(), 0, SEEK_END) != 0) return false;
+  const long length = std::ftell(file.get());
+  if (length < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) return false;
   // Records past the 255th cannot be shown, so they are not read.
-  const auto wanted =
-      std::min<std::streamoff>(length - length % static_cast<std::streamoff>(kRecordSize), kMaxRecords * kRecordSize);
-  std::vector<uint8_t> bytes(static_cast<size_t>(wanted));
-  if (wanted > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), wanted)) return false;
+  const auto wanted = std::min<size_t>(static_cast<size_t>(length) / kRecordSize, kMaxRecords) * kRecordSize;
+  std::vector<uint8_t> bytes(wanted);
+  if (wanted > 0 && std::fread(bytes.data(), 1, wanted, file.get()) != wanted) return false;
   table.assign(bytes);
   return true;
 }

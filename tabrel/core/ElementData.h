@@ -70,7 +70,7 @@ class ElementTable {
 };
 
 // Reads dataPath + "element.dat" in one read into `table`. On failure (the file cannot be
-// opened or read) returns false and leaves `table` as it was.
+// opened or read, or is no regular file) returns false and leaves `table` as it was.
 [[nodiscard]] bool LoadElementData(const std::string& dataPath, ElementTable& table);
 
 }  // namespace vantorel::tabrel

@@ -2,18 +2,28 @@
 // detail box, the edit box corrections, clicks on the scales and tabs, and the event.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCursor>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
+#include <QToolTip>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "platform/codepage/Cp1253.h"
 #include "platform/com/ComponentIds.h"
 #include "platform/com/Creation.h"
 #include "platform/registry/Registry.h"
+#include "platform/ui/Graphics.h"
+#include "tabrel/Caption.h"
 #include "tabrel/PropertyList.h"
 #include "tabrel/TabrelCtrl.h"
 #include "tabrel/tests/RecordBuilder.h"
@@ -357,6 +367,233 @@ TEST_F(TabrelControlTest, ListDropDownStopsHovering) {
   EXPECT_TRUE(ctrl_->detailBoxRect());
 }
 
+// Columns [from, to] of `image` that hold a pixel for which `ink` holds, within rows [top, bottom].
+std::vector<int> inkColumns(const QImage& image, int from, int to, int top, int bottom,
+                            const std::function<bool(const QColor&)>& ink) {
+  std::vector<int> columns;
+  for (int x = std::max(0, from); x <= std::min(to, image.width() - 1); ++x) {
+    for (int y = std::max(0, top); y <= std::min(bottom, image.height() - 1); ++y) {
+      if (ink(image.pixelColor(x, y))) {
+        columns.push_back(x);
+        break;
+      }
+    }
+  }
+  return columns;
+}
+
+bool light(const QColor& c) {
+  return c.red() > 200 && c.green() > 200 && c.blue() > 200;
+}
+bool dark(const QColor& c) {
+  return c.red() < 120 && c.green() < 120 && c.blue() < 120;
+}
+
+TEST_F(TabrelControlTest, TypingAfterEmptyingTheBoxGivesTheValueTyped) {
+  load();
+  ctrl_->SetState(1, 1000);
+  (void)shot();
+  QLineEdit* edit = ctrl_->editBox();
+  for (int i = 0; i < 4; ++i) QTest::keyClick(edit, Qt::Key_Backspace);
+  EXPECT_EQ(edit->text(), u"0"_qs);
+  EXPECT_EQ(ctrl_->temperature(), 0);
+  QTest::keyClicks(edit, u"2500"_qs);
+  EXPECT_EQ(edit->text(), u"2500"_qs);
+  EXPECT_EQ(ctrl_->temperature(), 2500);
+  for (int i = 0; i < 4; ++i) QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClicks(edit, u"-40"_qs);
+  EXPECT_EQ(edit->text(), u"-40"_qs);
+  EXPECT_EQ(ctrl_->temperature(), -40);
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClicks(edit, u"500"_qs);
+  EXPECT_EQ(edit->text(), u"-273"_qs);  // -500 °C is below the limit
+
+  clickDesign(480, 15);
+  (void)shot();
+  ASSERT_EQ(edit->text(), u"1700"_qs);
+  for (int i = 0; i < 4; ++i) QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClicks(edit, u"-8000"_qs);
+  EXPECT_EQ(edit->text(), u"-8000"_qs);
+  EXPECT_EQ(ctrl_->year(), -8000);
+  EXPECT_EQ(ctrl_->GetExtra(), -8000);
+  EXPECT_EQ(colourAt(ctrl_->grab().toImage(), cellPoint(8, 3)), kNotYet);
+}
+
+TEST_F(TabrelControlTest, EveryValueTheBoxHoldsShowsWhole) {
+  load();
+  auto lit = [](const QColor& c) { return c.red() > 60; };  // white text on black, edges antialiased
+  const QFont font = ui::fontByFace(u"Arial Greek"_qs, 12, true);
+  for (const auto& [mode, value] : {std::pair{2, -8000}, {2, -7260}, {2, 2000}, {1, -273}, {1, 5727}}) {
+    ctrl_->SetState(mode, value);
+    (void)shot();
+    QLineEdit* edit = ctrl_->editBox();
+    const QString text = QString::number(value);
+    ASSERT_EQ(edit->text(), text);
+    // The same text drawn whole, for the width its marks take.
+    QImage whole(100, 16, QImage::Format_RGB32);
+    whole.fill(Qt::black);
+    QPainter painter(&whole);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(10, 0, 90, 16), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter.end();
+    const auto wholeInk = inkColumns(whole, 0, 99, 0, 15, lit);
+    const QImage box = edit->grab().toImage();
+    const auto ink = inkColumns(box, 0, box.width() - 1, 0, box.height() - 1, lit);
+    ASSERT_FALSE(ink.empty()) << value;
+    EXPECT_EQ(ink.back() - ink.front(), wholeInk.back() - wholeInk.front()) << value;
+    EXPECT_GE(ink.front(), 1) << value;
+    EXPECT_LE(ink.back(), box.width() - 2) << value;
+  }
+}
+
+TEST_F(TabrelControlTest, AValueBeyondTheLimitsShowsTheLimitNotACutNumber) {
+  load();
+  const std::pair<int, int> cases[] = {{1, -5000}, {1, 9000}, {2, -9000}, {2, 5000}, {2, 12345}};
+  const QString shown[] = {u"-273"_qs, u"5727"_qs, u"-8000"_qs, u"2000"_qs, u"2000"_qs};
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    ctrl_->SetState(cases[i].first, cases[i].second);
+    (void)shot();
+    EXPECT_EQ(ctrl_->editBox()->text(), shown[i]) << cases[i].second;
+    EXPECT_EQ(ctrl_->GetExtra(), cases[i].second);  // the host's value stays as given
+  }
+}
+
+TEST_F(TabrelControlTest, DetailBoxKeepsAGapBetweenLabelAndValue) {
+  using field::kMeltingPoint;
+  testing::RecordBuilder b;
+  b.add("Astatine", "At", 16, 5).setInt16(kMeltingPoint, 302);  // no boiling point known
+  b.add("Tungsten", "W", 5, 5).temperatures(3422, 5555);
+  const auto bytes = b.bytes();
+  std::ofstream(dir_ / "element.dat", std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  load();
+  ctrl_->SetState(1, 25);
+  (void)shot();
+  const QFont labelFont = ui::fontByFace(u"Arial Greek"_qs, 11, false);
+  for (const QPoint& cell : {cellPoint(16, 5), cellPoint(5, 5)}) {
+    move(cell);
+    ASSERT_TRUE(ctrl_->detailBoxRect());
+    const QRect box = *ctrl_->detailBoxRect();
+    const QImage image = shot();
+    for (const auto& [top, label] : {std::pair{16, u"Τήξη :"_qs}, {32, u"Βρασμός :"_qs}}) {
+      const int y = box.top() + top;
+      const int labelEnd = box.left() + 5 + QFontMetrics(labelFont).horizontalAdvance(label);
+      const auto ink = inkColumns(image, box.left() + 5, box.right() - 5, y, y + 13, dark);
+      std::vector<int> labelInk, valueInk;
+      for (int x : ink) (x < labelEnd ? labelInk : valueInk).push_back(x);
+      ASSERT_FALSE(labelInk.empty());
+      ASSERT_FALSE(valueInk.empty());
+      EXPECT_GE(valueInk.front() - labelInk.back() - 1, 3) << label.toStdString() << " at " << cell.x();
+    }
+  }
+}
+
+TEST_F(TabrelControlTest, PanelTitlesKeepToTheirPlaces) {
+  load();
+  const QPoint o = ctrl_->origin();
+  ctrl_->SetState(1, 25);
+  QImage image = shot();
+  // "Κατάσταση στους" ends clear of the black field at x 135.
+  auto ink = inkColumns(image, o.x() + 8, o.x() + 134, o.y() + 12, o.y() + 31, light);
+  ASSERT_FALSE(ink.empty());
+  EXPECT_LE(ink.back(), o.x() + 131);
+  ctrl_->SetState(2, 1700);
+  image = shot();
+  ink = inkColumns(image, o.x() + 15, o.x() + 216, o.y() + 8, o.y() + 25, light);
+  ASSERT_FALSE(ink.empty());
+  EXPECT_LE(ink.back(), o.x() + 213);
+  // "Ιδιότητες στοιχείου" stays within (12, 3)-(112, 23), above the list.
+  ctrl_->SetState(3, 0);
+  image = shot();
+  ink = inkColumns(image, o.x(), o.x() + 300, o.y() + 3, o.y() + 17, light);
+  ASSERT_FALSE(ink.empty());
+  EXPECT_GE(ink.front(), o.x() + 12);
+  EXPECT_LE(ink.back(), o.x() + 111);
+}
+
+TEST_F(TabrelControlTest, BodyContentCaptionNamesItsUnit) {
+  // Body contents are grams in a 70 kg adult (oxygen about 43 000 g).
+  EXPECT_EQ(ctrl_->propertyList()->itemText(11), u"Μέση εμφάνιση στο ανθρώπινο σώμα (g/70kg)"_qs);
+}
+
+TEST(CaptionTest, MarkupAndFitting) {
+  app();
+  using Runs = std::vector<CaptionRun>;
+  EXPECT_EQ(captionRuns(u"Μοριακός όγκος (A{r}/πυκνότητα)"_qs),
+            (Runs{{u"Μοριακός όγκος (A"_qs, false}, {u"r"_qs, true}, {u"/πυκνότητα)"_qs, false}}));
+  EXPECT_EQ(captionRuns(u"x{2}"_qs), (Runs{{u"x"_qs, false}, {u"2"_qs, true}}));
+  EXPECT_EQ(captionRuns(u"a{b"_qs), (Runs{{u"a{b"_qs, false}}));
+  EXPECT_EQ(captionRichText(u"(A{r})"_qs), u"<span>(A<sub>r</sub>)</span>"_qs);
+  const QFont font = ui::fontByFace(u"Arial Greek"_qs, 10, true);
+  const QString intake = u"Μέση καθημερινή πρόσληψη με τη διατροφή (mg)"_qs;
+  const Runs fitted = fittedCaption(intake, font, 183);
+  QString shown;
+  for (const CaptionRun& run : fitted) shown += run.text;
+  EXPECT_TRUE(shown.startsWith(u"Μέση καθημερινή"_qs)) << shown.toStdString();
+  EXPECT_TRUE(shown.endsWith(u"(mg)"_qs)) << shown.toStdString();
+  EXPECT_TRUE(shown.contains(QChar(0x2026)));
+  EXPECT_LE(QFontMetrics(font).horizontalAdvance(shown), 183);
+  EXPECT_EQ(fittedCaption(u"Πυκνότητα (g/cm3)"_qs, font, 183), (Runs{{u"Πυκνότητα (g/cm3)"_qs, false}}));
+}
+
+TEST_F(TabrelControlTest, ClosedFieldFitsEveryCaptionAndTellsItWhole) {
+  load();
+  ctrl_->SetState(3, 0);
+  (void)shot();
+  PropertyList* list = ctrl_->propertyList();
+  for (int i = 0; i < kPropertyCount; ++i) {
+    if (i > 0) QTest::keyClick(list, Qt::Key_Down);
+    ASSERT_EQ(list->currentIndex(), i);
+    // Text ends before the black strip at x 190, never cut by it.
+    const QImage field = list->grab().toImage();
+    EXPECT_TRUE(inkColumns(field, 187, 189, 2, 15, light).empty()) << "caption " << i;
+  }
+  EXPECT_EQ(ctrl_->GetExtra(), 23);
+  QTest::keyClick(list, Qt::Key_Up);
+  QTest::keyClick(list, Qt::Key_Up);
+  QTest::keyClick(list, Qt::Key_Up);
+  QTest::keyClick(list, Qt::Key_Up);
+  QTest::keyClick(list, Qt::Key_Up);
+  QTest::keyClick(list, Qt::Key_Up);
+  ASSERT_EQ(list->currentIndex(), 17);
+  QHelpEvent help(QEvent::ToolTip, QPoint(50, 9), list->mapToGlobal(QPoint(50, 9)));
+  QApplication::sendEvent(list, &help);
+  EXPECT_EQ(QToolTip::text(), u"<span>Μοριακός όγκος (A<sub>r</sub>/πυκνότητα)</span>"_qs);
+  EXPECT_EQ(list->itemData(12, Qt::ToolTipRole).toString(),
+            u"<span>Μέση καθημερινή πρόσληψη με τη διατροφή (mg)</span>"_qs);
+  QToolTip::hideText();
+}
+
+TEST_F(TabrelControlTest, OpenedListIs210By100WithAScrollBarInEveryStyle) {
+  const QString before = QApplication::style()->name();
+  for (const QString& name : {u"Fusion"_qs, u"Windows"_qs}) {
+    QApplication::setStyle(QStyleFactory::create(name));
+    auto* ctrl = new CTabrelCtrl;
+    ctrl->createWindow(host_, 2, QRect(0, 0, 800, 560), true);
+    ctrl->raise();
+    ASSERT_TRUE(ctrl->LoadData(dataPath()));
+    ctrl->SetState(3, 5);
+    (void)ctrl->grab();
+    PropertyList* list = ctrl->propertyList();
+    ASSERT_TRUE(list->isVisible());
+    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(100, 9));
+    QWidget* popup = list->view()->window();
+    ASSERT_NE(popup, list->window());
+    ASSERT_TRUE(popup->isVisible()) << name.toStdString();
+    EXPECT_EQ(popup->size(), QSize(210, 100 - 18)) << name.toStdString();
+    EXPECT_EQ(popup->pos(), list->mapToGlobal(QPoint(0, 18))) << name.toStdString();
+    EXPECT_TRUE(list->view()->verticalScrollBar()->isVisible()) << name.toStdString();
+    // Items are white rows in the list; the chosen one stays in view, inverted.
+    const QRect chosen = list->view()->visualRect(list->model()->index(5, 0));
+    EXPECT_TRUE(list->view()->viewport()->rect().contains(chosen)) << name.toStdString();
+    list->hidePopup();
+    delete ctrl;
+  }
+  QApplication::setStyle(QStyleFactory::create(before));
+}
+
 // The library as the host meets it: registered, created by its ProgID, called by number.
 TEST(TabrelComponentTest, RegistersAndAnswersThroughDispatch) {
   app();
@@ -368,6 +605,12 @@ TEST(TabrelComponentTest, RegistersAndAnswersThroughDispatch) {
   const std::string key = "HKEY_CLASSES_ROOT\\CLSID\\" + com::ids::kTabrelClass.toString();
   EXPECT_EQ(registry::store().queryString(key, ""), "Corvanel Περιοδικός Πίνακας");
   EXPECT_EQ(registry::store().queryString(key + "\\MiscStatus\\1", ""), "131473");
+  const std::string interfaces = "HKEY_CLASSES_ROOT\\Interface\\";
+  EXPECT_EQ(registry::store().queryString(interfaces + com::ids::kTabrelDispatch.toString(), ""), "_DTabrel");
+  EXPECT_EQ(registry::store().queryString(interfaces + com::ids::kTabrelDispatch.toString(), "HelpString"),
+            "Dispatch interface for Tabrel Control");
+  EXPECT_EQ(registry::store().queryString(interfaces + com::ids::kTabrelEvents.toString(), "HelpString"),
+            "Event interface for Tabrel Control");
   com::CreateResult created = com::createControl("TABREL.TabrelCtrlGk.1");
   ASSERT_TRUE(created.control) << created.error.toStdString();
   std::unique_ptr<com::Control> control(created.control);

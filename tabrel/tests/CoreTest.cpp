@@ -1,10 +1,15 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <limits>
 
 #include "platform/codepage/Cp1253.h"
@@ -69,6 +74,26 @@ TEST(ElementDataTest, EmptyFileLoadsAndMissingFileKeepsTheOldTable) {
   ASSERT_TRUE(LoadElementData(folder.dataPath(), table));
   EXPECT_EQ(table.recordCount(), 0);
   EXPECT_EQ(table.recordAt(3, 3), kNoElement);
+}
+
+TEST(ElementDataTest, OnlyARegularFileLoadsAndAPipeNeverHoldsTheLoadUp) {
+  TempFolder folder;
+  ElementTable table;
+  table.assign(RecordBuilder().add("A", "A", 3, 3).bytes());
+  const std::string path = folder.dataPath() + "element.dat";
+  std::filesystem::create_directory(path);
+  EXPECT_FALSE(LoadElementData(folder.dataPath(), table));
+  std::filesystem::remove(path);
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  auto load = std::async(std::launch::async, [&] { return LoadElementData(folder.dataPath(), table); });
+  if (load.wait_for(std::chrono::seconds(3)) == std::future_status::timeout) {
+    // Let the stuck reader go: it waits for a writer.
+    const int fd = ::open(path.c_str(), O_WRONLY);
+    if (fd >= 0) ::close(fd);
+    ADD_FAILURE() << "loading from a named pipe waited for a writer";
+  }
+  EXPECT_FALSE(load.get());
+  EXPECT_EQ(table.recordCount(), 1);
 }
 
 TEST(ElementDataTest, BadPlacesAreSkippedAndTheLaterRecordWinsACell) {
