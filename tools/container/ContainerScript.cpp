@@ -148,6 +148,9 @@ ScriptParse parseCommandLine(const QStringList& args) {
     if (option == u"--registry"_qs) {
       script.registryFile = value;
       continue;
+    } else if (option == u"--describe"_qs) {
+      script.describe = value;
+      continue;
     } else if (option == u"--create"_qs) {
       script.classToCreate = value;
       continue;
@@ -195,7 +198,8 @@ ScriptParse parseCommandLine(const QStringList& args) {
     if (script.classToCreate.isEmpty()) return fail(option + u" comes before --create"_qs);
     script.actions.push_back(action);
   }
-  if (!script.list && script.classToCreate.isEmpty()) return fail(u"nothing to do: give --create or --list"_qs);
+  if (!script.list && script.describe.isEmpty() && script.classToCreate.isEmpty())
+    return fail(u"nothing to do: give --create, --describe or --list"_qs);
   return ScriptParse{script, {}};
 }
 

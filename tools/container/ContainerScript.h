@@ -34,6 +34,7 @@ struct Script {
   QString classToCreate;  // ProgID or {CLSID}
   QSize size{400, 300};
   bool list = false;
+  QString describe;  // ProgID or {CLSID} whose members to print
   std::vector<Action> actions;
 };
 

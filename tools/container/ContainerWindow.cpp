@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QTimer>
 
@@ -18,6 +19,18 @@ constexpr int kControlChildId = 1;
 QString memberLabel(const com::Control* control, const MemberCall& call, int dispid) {
   if (const auto* info = control->dispatchTable().find(dispid)) return QString::fromStdString(info->name);
   return call.name.isEmpty() ? u"#"_qs + QString::number(dispid) : call.name;
+}
+
+// The window as a person sees it: drop-down lists and other pop-ups are windows of their own,
+// drawn over the control.
+QPixmap screenOf(QWidget* window) {
+  QPixmap shot = window->grab();
+  QPainter painter(&shot);
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w != window && w->isVisible() && w->windowType() == Qt::Popup)
+      painter.drawPixmap(window->mapFromGlobal(w->mapToGlobal(QPoint(0, 0))), w->grab());
+  }
+  return shot;
 }
 
 void settle() {
@@ -177,7 +190,7 @@ bool ContainerWindow::run(const Action& action) {
     }
     case Action::Kind::Grab: {
       settle();
-      if (!grab().save(action.text, "PNG")) {
+      if (!screenOf(this).save(action.text, "PNG")) {
         err_ << "cannot write " << action.text << "\n";
         ok = false;
       }

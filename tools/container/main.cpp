@@ -6,6 +6,7 @@
 //       [--move X,Y] [--click X,Y] [--dblclick X,Y] [--key TEXT] [--wait MS] [--grab FILE.png]
 //       [--answer ok|cancel|yes|no|retry]
 //   vantorel-container [--registry FILE] --list
+//   vantorel-container [--registry FILE] --describe PROGID|{CLSID}
 #include <QApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include "platform/ui/MessageBox.h"
 #include "tools/container/ContainerScript.h"
 #include "tools/container/ContainerWindow.h"
+#include "tools/container/Describe.h"
 
 namespace {
 
@@ -78,6 +80,10 @@ int main(int argc, char** argv) {
   if (!script.registryFile.isEmpty()) registry::useStoreFile(script.registryFile.toStdString());
   if (script.list) {
     listClasses(out);
+    if (script.classToCreate.isEmpty()) return 0;
+  }
+  if (!script.describe.isEmpty()) {
+    if (!container::describeClass(script.describe, out, err)) return 1;
     if (script.classToCreate.isEmpty()) return 0;
   }
 

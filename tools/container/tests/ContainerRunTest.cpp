@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "platform/com/tests/TestComponentIds.h"
+
 namespace {
 
 struct ToolRun {
@@ -66,4 +68,29 @@ TEST_F(ContainerRun, FailuresGiveANonZeroStatus) {
   r = container({u"--list"_qs});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_TRUE(r.out.contains(u"VANTOREL.TestCtrl.1 2.5.7 "_qs)) << r.out.toStdString();
+}
+
+TEST_F(ContainerRun, DescribesAClassAsItsTypeLibraryWould) {
+  namespace ids = vantorel::com::testids;
+  auto id = [](const vantorel::com::Guid& g) { return QString::fromStdString(g.toString()); };
+  const ToolRun r = container({u"--describe"_qs, u"VANTOREL.TestCtrl.1"_qs});
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_EQ(r.out, u"VANTOREL.TestCtrl.1 "_qs + id(ids::kClass) + u" \"Vantorel Test Control\" version 2.5.7\n"_qs +
+                       u"type library "_qs + id(ids::kTypeLib) + u" 1.0 \"Vantorel test control\"\n"_qs +
+                       u"interface _DTest "_qs + id(ids::kDispatch) + u" \"Dispatch interface for Test Control\"\n"_qs +
+                       u"interface _DTestEvents "_qs + id(ids::kEvents) +
+                       u" \"Event interface for Test Control\"\n"_qs +
+                       u"members:\n"
+                       u"  1 Version: property string, read-only\n"
+                       u"  2 Counter: property short, read-write\n"
+                       u"  3 Add: method (long, long) -> long\n"
+                       u"  4 Ring: method (short) -> void\n"
+                       u"  5 WindowHandle: method () -> address\n"
+                       u"  6 Ask: method (string, [variant]) -> bool\n"
+                       u"events:\n"
+                       u"  1 Rung(short, string)\n"
+                       u"  2 Asking(string, variant, byref bool)\n"_qs);
+  const ToolRun missing = container({u"--describe"_qs, u"NO.SUCH.Class"_qs});
+  EXPECT_NE(missing.exitCode, 0);
+  EXPECT_TRUE(missing.err.contains(u"cannot create NO.SUCH.Class"_qs)) << missing.err.toStdString();
 }
