@@ -63,23 +63,37 @@ std::vector<CaptionRun> fittedCaption(const QString& caption, const QFont& font,
   const QFontMetrics normal(font);
   const QFontMetrics small(subscriptFont(font));
   if (runsWidth(runs, normal, small) <= width) return runs;
-  qsizetype length = 0;
-  for (const CaptionRun& run : runs) length += run.text.size();
+  QString plain;
+  for (const CaptionRun& run : runs) plain += run.text;
+  const qsizetype length = plain.size();
   const QString ellipsis(QChar(0x2026));
-  for (qsizetype keep = length - 1; keep > 0; --keep) {
-    // The end keeps the unit in view; the beginning says what the property is.
-    const qsizetype tail = keep / 2;
-    std::vector<CaptionRun> head = slice(runs, 0, keep - tail);
-    std::vector<CaptionRun> end = slice(runs, length - tail, length);
-    if (!head.empty() && !head.back().subscript) {
-      while (head.back().text.endsWith(u' ')) head.back().text.chop(1);
-    }
-    if (!end.empty() && !end.front().subscript) {
-      while (end.front().text.startsWith(u' ')) end.front().text.remove(0, 1);
-    }
-    std::vector<CaptionRun> fitted = head;
+  // The beginning says what the property is, the end keeps the unit in view; "…" stands for
+  // what lies between them.
+  auto joined = [&](qsizetype headEnd, qsizetype tailStart) {
+    std::vector<CaptionRun> fitted = slice(runs, 0, headEnd);
     fitted.push_back({ellipsis, false});
-    fitted.insert(fitted.end(), end.begin(), end.end());
+    const std::vector<CaptionRun> tail = slice(runs, tailStart, length);
+    fitted.insert(fitted.end(), tail.begin(), tail.end());
+    return fitted;
+  };
+  // Cut at spaces, keeping them around the mark, where a whole word at each end still fits;
+  // the most text kept wins: "Μέση εμφάνιση … σώμα (g/70kg)".
+  std::vector<CaptionRun> best;
+  qsizetype kept = 0;
+  for (qsizetype headEnd = 1; headEnd < length; ++headEnd) {
+    if (plain[headEnd] != u' ') continue;
+    for (qsizetype tailStart = length - 1; tailStart > headEnd + 1; --tailStart) {
+      if (plain[tailStart - 1] != u' ') continue;
+      if (headEnd + (length - tailStart) <= kept) continue;
+      std::vector<CaptionRun> fitted = joined(headEnd + 1, tailStart - 1);
+      if (runsWidth(fitted, normal, small) > width) break;  // a longer tail fits no better
+      best = std::move(fitted);
+      kept = headEnd + (length - tailStart);
+    }
+  }
+  if (!best.empty()) return best;
+  for (qsizetype keep = length - 1; keep > 0; --keep) {
+    std::vector<CaptionRun> fitted = joined(keep - keep / 2, length - keep / 2);
     if (runsWidth(fitted, normal, small) <= width) return fitted;
   }
   return {{ellipsis, false}};
