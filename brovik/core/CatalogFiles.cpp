@@ -208,18 +208,22 @@ void forEachWordRecord(RecordFile& words, std::string_view word,
   constexpr size_t kChunkRecords = 4096;
   const size_t total = static_cast<size_t>(words.size() / kWordRecordSize);
   std::string chunk(std::min(kChunkRecords, total) * kWordRecordSize, '\0');
-  const auto first = static_cast<unsigned char>(folded.front());
+  const auto& fold = codepage::searchFoldTable();
+  auto sameFolded = [&](const char* record) {
+    for (size_t k = 0; k < folded.size(); ++k) {
+      if (fold[static_cast<unsigned char>(record[k])] != static_cast<unsigned char>(folded[k])) return false;
+    }
+    return true;
+  };
   for (size_t at = 0; at < total;) {
     const size_t want = std::min(kChunkRecords, total - at);
     const size_t got = words.readAt(static_cast<uint64_t>(at) * kWordRecordSize, chunk.data(), want * kWordRecordSize);
     const size_t records = got / kWordRecordSize;
     for (size_t i = 0; i < records; ++i) {
       const char* r = chunk.data() + i * kWordRecordSize;
-      if (codepage::foldForSearch(static_cast<unsigned char>(r[0])) != first) continue;
       if (word.size() < kWordFieldSize && r[word.size()] != '\0') continue;
-      const std::string_view recordWord(r, word.size());
-      if (!codepage::sameWordForSearch(recordWord, folded)) continue;
-      visit(getI32(r + 32), getI32(r + 36), getI16(r + 40), recordWord == word);
+      if (!sameFolded(r)) continue;
+      visit(getI32(r + 32), getI32(r + 36), getI16(r + 40), std::string_view(r, word.size()) == word);
     }
     if (records < want) break;  // the file shrank under us
     at += records;

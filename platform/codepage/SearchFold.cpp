@@ -7,44 +7,31 @@
 namespace vantorel::codepage {
 namespace {
 
-constexpr unsigned char kSigma = 0xF3;
-constexpr unsigned char kFinalSigma = 0xF2;
+constexpr unsigned char kSigma = 0xF3;       // σ
+constexpr unsigned char kFinalSigma = 0xF2;  // ς
 
 std::array<unsigned char, 256> makeFolds() {
   std::array<unsigned char, 256> fold{};
   for (int b = 0; b < 256; ++b) fold[static_cast<size_t>(b)] = toLower(static_cast<unsigned char>(b));
-  // Lower-case letters with their accent or diaeresis, by the letter they carry it on.
-  const std::pair<unsigned char, unsigned char> marked[] = {
-      {0xDC, 0xE1},                         // ά
-      {0xDD, 0xE5},                         // έ
-      {0xDE, 0xE7},                         // ή
-      {0xDF, 0xE9},                         // ί
-      {0xFA, 0xE9},                         // ϊ
-      {0xC0, 0xE9},                         // ΐ
-      {0xFC, 0xEF},                         // ό
-      {0xFD, 0xF5},                         // ύ
-      {0xFB, 0xF5},                         // ϋ
-      {0xE0, 0xF5},                         // ΰ
-      {0xFE, 0xF9},                         // ώ
-      {kFinalSigma, kSigma}, {0xB5, 0xEC},  // micro sign, which case folding makes mu
-  };
-  for (const auto& [from, to] : marked) fold[from] = to;
-  // Capitals lowered above may have landed on a marked letter (Ά -> ά, Ϊ -> ϊ): fold once more.
+  // Each marked small letter as the bare letter it is; capitals lowered above that landed on a
+  // marked letter (Ά -> ά, Ϊ -> ϊ) follow it. The micro sign is mu, as Unicode case folding has it.
+  const std::string marked = fromUtf8Lossy("άέήίϊΐόύϋΰώςµ");
+  const std::string bare = fromUtf8Lossy("αεηιιιουυυωσμ");
   for (auto& b : fold) {
-    for (const auto& [from, to] : marked) {
-      if (b == from) {
-        b = to;
-        break;
-      }
-    }
+    const size_t at = marked.find(static_cast<char>(b));
+    if (at != std::string::npos) b = static_cast<unsigned char>(bare[at]);
   }
   return fold;
 }
 
-const std::array<unsigned char, 256>& folds() {
+}  // namespace
+
+const std::array<unsigned char, 256>& searchFoldTable() {
   static const std::array<unsigned char, 256> table = makeFolds();
   return table;
 }
+
+namespace {
 
 bool isLetter(unsigned char b) {
   const unsigned char f = foldForSearch(b);
@@ -54,7 +41,7 @@ bool isLetter(unsigned char b) {
 }  // namespace
 
 unsigned char foldForSearch(unsigned char byte) {
-  return folds()[byte];
+  return searchFoldTable()[byte];
 }
 
 std::string foldForSearch(std::string_view cp1253) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,8 @@ namespace vantorel::codepage {
 // their own.
 [[nodiscard]] unsigned char foldForSearch(unsigned char byte);
 [[nodiscard]] std::string foldForSearch(std::string_view cp1253);
+// The byte fold as a table, for loops over many records.
+[[nodiscard]] const std::array<unsigned char, 256>& searchFoldTable();
 
 // Typed text in lower case as a word is written: every letter lowered, and a sigma that ends a
 // word (a letter before it, none after it) written final. "ΣΙΔΗΡΟΣ" becomes "σιδηρος", with
