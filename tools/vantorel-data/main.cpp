@@ -1,5 +1,5 @@
 // vantorel-data: compiles, checks, dumps and synthesises data folders.
-#include <chrono>
+#include <QGuiApplication>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -9,13 +9,20 @@
 #include "tools/vantorel-data/core/Compiler.h"
 #include "tools/vantorel-data/core/Dump.h"
 #include "tools/vantorel-data/core/Synth.h"
+#include "tools/vantorel-data/pictures/QtPictureSet.h"
 
 namespace {
+
+// Qt's own notes (a missing runtime folder of the offscreen platform) are not the compiler's
+// diagnostics; only Qt's failures are shown.
+void qtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+}
 
 int usage() {
   std::cerr << "usage:\n"
                "  vantorel-data build SRC_DIR OUT_DIR\n"
-               "  vantorel-data check DIR\n"
+               "  vantorel-data check DIR [SRC_DIR]\n"
                "  vantorel-data dump FILE\n"
                "  vantorel-data synth --scale N OUT_DIR\n";
   return 2;
@@ -29,13 +36,19 @@ int main(int argc, char** argv) {
   if (args.empty()) return usage();
   const std::string& command = args[0];
   if (command == "build" && args.size() == 3) {
+    // The pictures are painted with Qt's fonts, which need a GUI application; no window is shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(qtMessages);
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
     std::vector<Diagnostic> diagnostics;
-    const bool ok = buildDisc(args[1], args[2], diagnostics);
+    const bool ok = buildDisc(args[1], args[2], QtPictureSet(), diagnostics);
     for (const auto& d : diagnostics) std::cerr << formatDiagnostic(d) << '\n';
     return ok ? 0 : 1;
   }
-  if (command == "check" && args.size() == 2) {
-    const auto faults = checkDisc(args[1]);
+  if (command == "check" && (args.size() == 2 || args.size() == 3)) {
+    // With the sources, the generated sentences are checked against the forms of the names too.
+    const auto faults = checkDisc(args[1], args.size() == 3 ? args[2] : std::string());
     for (const auto& f : faults) std::cout << formatFault(f) << '\n';
     if (faults.empty()) std::cout << args[1] << ": sound\n";
     return faults.empty() ? 0 : 1;

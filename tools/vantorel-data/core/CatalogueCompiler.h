@@ -5,11 +5,13 @@
 #include <utility>
 #include <vector>
 
+#include "tools/vantorel-data/core/PictureSet.h"
 #include "tools/vantorel-data/core/Source.h"
 
 // Builds the topic catalogue of a disc from the sources: title files, topic trees, association
 // files, word files, the element index, every page (topic pages from the route sources, resource
-// and element pages from the reference tables through templates), glossary files, pictures,
+// and element pages from the reference tables and the element files through templates), glossary
+// files, fixed pages, pictures,
 // molecule files and video clips.
 namespace vantorel::data {
 
@@ -21,6 +23,7 @@ inline constexpr const char* kCreditText = "1999 Halvenor";
 inline constexpr const char* kMarkerFiller = "CD";
 
 [[nodiscard]] std::optional<std::vector<DiscFile>> compileCatalogue(const std::string& sourceDir,
+                                                                    const PictureSet& pictures,
                                                                     std::vector<Diagnostic>& diagnostics);
 
 // The source files of the catalogue, relative to the source folder (for build dependencies).

@@ -136,7 +136,7 @@ std::vector<Fault> checkTable(const TableInfo& table, std::string_view index, st
   return faults;
 }
 
-std::vector<Fault> checkDisc(const std::string& dir) {
+std::vector<Fault> checkDisc(const std::string& dir, const std::string& sourceDir) {
   namespace fs = std::filesystem;
   std::vector<Fault> faults;
   auto path = [&](const std::string& name) { return (fs::path(dir) / name).string(); };
@@ -156,7 +156,7 @@ std::vector<Fault> checkDisc(const std::string& dir) {
     auto f = checkTable(table, *index, *data);
     faults.insert(faults.end(), f.begin(), f.end());
   }
-  auto catalogue = checkCatalogue(dir);
+  auto catalogue = checkCatalogue(dir, sourceDir.empty() ? std::vector<GreekName>() : elementNames(sourceDir));
   faults.insert(faults.end(), catalogue.begin(), catalogue.end());
   return faults;
 }

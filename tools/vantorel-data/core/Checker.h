@@ -22,8 +22,9 @@ struct Fault {
 [[nodiscard]] std::vector<Fault> checkElementFile(std::string_view bytes, const std::string& file = "element.dat");
 [[nodiscard]] std::vector<Fault> checkTable(const TableInfo& table, std::string_view index, std::string_view data);
 
-// Checks every known file of a data folder; a missing file is a fault.
-[[nodiscard]] std::vector<Fault> checkDisc(const std::string& dir);
+// Checks every known file of a data folder; a missing file is a fault. Given the source folder,
+// the sentences about elements are checked against the forms of their names.
+[[nodiscard]] std::vector<Fault> checkDisc(const std::string& dir, const std::string& sourceDir = {});
 
 // Position of the first byte that is not printable CP1253 text, or npos.
 [[nodiscard]] size_t firstBadTextByte(std::string_view text);

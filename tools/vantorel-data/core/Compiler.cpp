@@ -247,7 +247,8 @@ std::vector<std::string> sourceFiles() {
   return files;
 }
 
-bool buildDisc(const std::string& sourceDir, const std::string& outDir, std::vector<Diagnostic>& diagnostics) {
+bool buildDisc(const std::string& sourceDir, const std::string& outDir, const PictureSet& pictures,
+               std::vector<Diagnostic>& diagnostics) {
   namespace fs = std::filesystem;
   std::vector<std::pair<std::string, std::string>> outputs;  // file name, bytes
   bool ok = true;
@@ -277,7 +278,7 @@ bool buildDisc(const std::string& sourceDir, const std::string& outDir, std::vec
       ok = false;
     }
   }
-  if (auto catalogue = compileCatalogue(sourceDir, diagnostics))
+  if (auto catalogue = compileCatalogue(sourceDir, pictures, diagnostics))
     std::move(catalogue->begin(), catalogue->end(), std::back_inserter(outputs));
   else
     ok = false;

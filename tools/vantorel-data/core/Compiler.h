@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/vantorel-data/core/PictureSet.h"
 #include "tools/vantorel-data/core/Source.h"
 #include "tools/vantorel-data/core/TableFile.h"
 
@@ -23,7 +24,7 @@ namespace vantorel::data {
 // Compiles every source of `sourceDir` into `outDir` (created when missing). Files are written
 // only when every source compiled, each through a temporary name, so a failed build never leaves
 // a half-written folder. Returns true on success.
-[[nodiscard]] bool buildDisc(const std::string& sourceDir, const std::string& outDir,
+[[nodiscard]] bool buildDisc(const std::string& sourceDir, const std::string& outDir, const PictureSet& pictures,
                              std::vector<Diagnostic>& diagnostics);
 
 // The source file names, relative to the source folder.

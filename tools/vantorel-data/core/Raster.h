@@ -7,9 +7,8 @@
 #include <utility>
 #include <vector>
 
-// A small RGB canvas for the pictures of the disc (menu pictures, page illustrations, video
-// frames) and the 24-bit bottom-up BMP files they are stored in. No toolkit: the compiler stays
-// free of GUI libraries.
+// The pixels of the pictures of the disc (menu pictures, page illustrations, video frames) and
+// the 24-bit bottom-up BMP files they are stored in.
 namespace vantorel::data {
 
 struct Rgb {
@@ -17,39 +16,16 @@ struct Rgb {
   friend bool operator==(Rgb, Rgb) = default;
 };
 
-[[nodiscard]] Rgb mix(Rgb a, Rgb b, double t);  // t = 0 gives a, 1 gives b
-
+// The pixels of a picture, as they are stored; pictures are painted elsewhere and handed over.
 class Canvas {
  public:
   Canvas(int width, int height, Rgb fill = {255, 255, 255});
 
   [[nodiscard]] int width() const { return width_; }
   [[nodiscard]] int height() const { return height_; }
+  // Outside the picture: black, and writes are dropped.
   [[nodiscard]] Rgb pixel(int x, int y) const;
   void set(int x, int y, Rgb c);
-  void blend(int x, int y, Rgb c, double alpha);
-
-  // Rectangles take left, top, width, height; everything is clipped to the canvas.
-  void fillRect(int x, int y, int w, int h, Rgb c);
-  void frameRect(int x, int y, int w, int h, Rgb c, int thickness = 1);
-  void verticalGradient(int x, int y, int w, int h, Rgb top, Rgb bottom);
-  void horizontalGradient(int x, int y, int w, int h, Rgb left, Rgb right);
-  void fillCircle(int cx, int cy, int r, Rgb c);
-  // A ball lit from the upper left: `c` at its rim, near white at the highlight.
-  void shadedBall(int cx, int cy, int r, Rgb c);
-  void ring(int cx, int cy, int r, Rgb c, int thickness = 1);
-  void line(int x0, int y0, int x1, int y1, Rgb c, int thickness = 1);
-  void fillPolygon(const std::vector<std::pair<int, int>>& points, Rgb c);
-  void fillEllipse(int cx, int cy, int rx, int ry, Rgb c);
-
-  // Labels in a 5 x 7 pixel font scaled by `scale`. Text is CP1253; Greek is written in capitals
-  // without accents, as labels on diagrams are. Returns the width drawn.
-  int text(int x, int y, std::string_view cp1253, Rgb c, int scale = 1);
-  [[nodiscard]] static int textWidth(std::string_view cp1253, int scale = 1);
-  void textCentered(int cx, int y, std::string_view cp1253, Rgb c, int scale = 1);
-
-  // The picture pasted at (x, y), clipped.
-  void paste(const Canvas& other, int x, int y);
 
   // 24-bit bottom-up BMP: 14-byte file header, 40-byte information header, rows padded to four bytes.
   [[nodiscard]] std::string toBmp() const;

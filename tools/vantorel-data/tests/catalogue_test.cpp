@@ -16,36 +16,15 @@
 #include "tools/vantorel-data/core/Compiler.h"
 #include "tools/vantorel-data/core/FileIo.h"
 #include "tools/vantorel-data/core/Raster.h"
+#include "tools/vantorel-data/tests/SampleDisc.h"
 
 using namespace vantorel::data;
+using namespace vantorel::data::testing;
 namespace fs = std::filesystem;
 
 namespace {
 std::string cp(std::string_view utf8) {
   return vantorel::codepage::fromUtf8Lossy(utf8);
-}
-std::string dataDir() {
-  const char* root = std::getenv("VANTOREL_SOURCE_DIR");
-  return root ? std::string(root) + "/data" : std::string(VANTOREL_DATA_DIR);
-}
-// The sample disc, built once for the whole suite.
-struct TempFolder {
-  std::string dir;
-  ~TempFolder() {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-};
-const std::string& sampleDisc() {
-  static const TempFolder folder{[] {
-    const auto out = (fs::temp_directory_path() / ("vantorel-catalogue-" + std::to_string(::getpid()))).string();
-    std::vector<Diagnostic> d;
-    EXPECT_TRUE(buildDisc(dataDir(), out, d));
-    for (const auto& x : d)
-      if (!x.warning) ADD_FAILURE() << formatDiagnostic(x);
-    return out;
-  }()};
-  return folder.dir;
 }
 bool hasFault(const std::vector<Fault>& faults, std::string_view file, std::string_view text) {
   for (const auto& f : faults)
@@ -198,7 +177,7 @@ TEST(SampleCatalogue, MoleculePagesKeepTheLinesTheEnlargedViewUses) {
 
 TEST(SampleCatalogue, CheckerPassesAndFindsSeededFaults) {
   const auto& disc = sampleDisc();
-  const auto clean = checkCatalogue(disc);
+  const auto clean = checkCatalogue(disc, elementNames(dataDir()));
   for (const auto& f : clean) ADD_FAILURE() << formatFault(f);
   const auto broken = (fs::temp_directory_path() / ("vantorel-broken-" + std::to_string(::getpid()))).string();
   fs::remove_all(broken);

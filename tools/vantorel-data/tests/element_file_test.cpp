@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tools/vantorel-data/core/Bytes.h"
 #include "tools/vantorel-data/core/Checker.h"
 #include "tools/vantorel-data/core/Compiler.h"
@@ -76,4 +78,42 @@ TEST(ElementFile, CheckerReportsRecordAndField) {
   EXPECT_NE(all.find("not a multiple of 120"), std::string::npos);
   EXPECT_NE(all.find("record 0: field symbol: text has no terminating NUL"), std::string::npos);
   EXPECT_NE(all.find("record 0: field category"), std::string::npos);
+}
+
+TEST(ElementFile, YearTwoThousandBeforeChristCannotBeStoredAndIsWrittenUnknown) {
+  // 2000 in the file is the year 2000 AD; 2000 BC has no code of its own.
+  EXPECT_FALSE(encodeDiscoveryYear(-2000));
+  std::vector<Diagnostic> d;
+  auto bytes = compileElements(parseSource(std::string(kHeader) + row("Θείο", "-2000", "115.21"), "e.tsv"), d);
+  ASSERT_TRUE(bytes);
+  EXPECT_EQ(getI16(*bytes, 96), 0);
+  ASSERT_EQ(d.size(), 1u);
+  EXPECT_TRUE(d[0].warning);
+  EXPECT_NE(d[0].message.find("-2000"), std::string::npos);
+  d.clear();
+  bytes = compileElements(parseSource(std::string(kHeader) + row("Θείο", "-2001", "115.21"), "e.tsv"), d);
+  ASSERT_TRUE(bytes);
+  EXPECT_EQ(getI16(*bytes, 96), 2001);
+  EXPECT_TRUE(d.empty());
+}
+
+TEST(ElementFile, CheckerReportsEveryGridFault) {
+  // Four otherwise sound records: a column past 17, a row past 9, one in the gap row, and a
+  // fourth on the cell of the first sound one.
+  auto record = [](int column, int gridRow) {
+    std::string r(120, '\0');
+    r.replace(0, 2, "Hx");
+    r.replace(20, 1, "X");
+    r[100] = static_cast<char>(column);
+    r[102] = static_cast<char>(gridRow);
+    return r;
+  };
+  const std::string bytes = record(18, 0) + record(0, 10) + record(3, 7) + record(5, 2) + record(5, 2);
+  std::string all;
+  for (const auto& f : checkElementFile(bytes)) all += formatFault(f) + "\n";
+  EXPECT_NE(all.find("record 0: field column: 18 is outside 0-17"), std::string::npos) << all;
+  EXPECT_NE(all.find("record 1: field row: 10 is outside 0-9"), std::string::npos) << all;
+  EXPECT_NE(all.find("record 2: field row: row 7 is the gap"), std::string::npos) << all;
+  EXPECT_NE(all.find("record 4: field column: cell shared with record 3"), std::string::npos) << all;
+  EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 4) << all;
 }

@@ -8,15 +8,10 @@
 #include "tools/vantorel-data/core/Compiler.h"
 #include "tools/vantorel-data/core/Dump.h"
 #include "tools/vantorel-data/core/FileIo.h"
+#include "tools/vantorel-data/tests/SampleDisc.h"
 
 using namespace vantorel::data;
-
-namespace {
-std::string dataDir() {
-  const char* root = std::getenv("VANTOREL_SOURCE_DIR");
-  return root ? std::string(root) + "/data" : std::string(VANTOREL_DATA_DIR);
-}
-}  // namespace
+using namespace vantorel::data::testing;
 
 TEST(SampleDisc, TablesRoundTripThroughDump) {
   const size_t minimum[] = {150, 190, 0, 118, 0, 10, 80};
