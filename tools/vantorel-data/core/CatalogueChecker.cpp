@@ -131,15 +131,15 @@ struct RouteView {
 // must lead to a row that is there, and two rows of one list must not read the same.
 void checkLists(std::vector<Fault>& faults, const std::vector<RouteView>& routes, const std::vector<WordRecord>& words,
                 const std::map<std::string, std::string>& titleBytes) {
+  std::map<std::string, std::vector<std::string>> titles;  // file → its titles, read once
+  for (const auto& [file, bytes] : titleBytes) titles[file] = readTitles(bytes);
   auto titleOf = [&](int32_t asset) -> std::optional<std::string> {
     const auto file = titleFileOf(assetType(asset));
     if (!file) return std::nullopt;
-    auto it = titleBytes.find(std::string(*file));
-    if (it == titleBytes.end()) return std::nullopt;
-    const auto titles = readTitles(it->second);
+    const auto& list = titles[std::string(*file)];
     const int n = assetNumber(asset);
-    if (n < 1 || static_cast<size_t>(n) > titles.size()) return std::nullopt;
-    return fixTitle(titles[static_cast<size_t>(n - 1)]);
+    if (n < 1 || static_cast<size_t>(n) > list.size()) return std::nullopt;
+    return fixTitle(list[static_cast<size_t>(n - 1)]);
   };
   std::vector<std::set<std::pair<int32_t, int32_t>>> listed(routes.size());
   for (size_t r = 1; r < routes.size(); ++r) {

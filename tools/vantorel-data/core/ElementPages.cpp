@@ -28,6 +28,10 @@ enum Section { Main, Appearance, Atomic, Origin, Discovery, History, Sources, Us
 bool madeByPeople(int z) {
   return z == 43 || z == 61 || z == 85 || z >= 93;
 }
+// Elements of which not even traces occur in nature (neptunium and plutonium do, in uranium ores).
+bool neverInNature(int z) {
+  return z >= 95;
+}
 // Elements never gathered in a weighable amount: their bulk properties are predictions.
 bool onlyPredicted(int z) {
   return z >= 100;
@@ -161,9 +165,10 @@ std::string overview(const ElementFacts& e) {
 // The ten section names, the current one in bold. Plain grey text: the sections are opened from
 // the list under the tree, not from the page.
 std::string sectionBar(int current) {
-  std::string h =
-      "<P><FONT FACE=\"Arial Greek\" SIZE=1 COLOR=\"#707070\">Οι ενότητες του στοιχείου (στη λίστα κάτω "
-      "από το δέντρο): ";
+  std::string h = current < 0 ? "<P><FONT FACE=\"Arial Greek\" SIZE=2>Οι δέκα ενότητες του στοιχείου βρίσκονται στη "
+                                "λίστα κάτω από το δέντρο: "
+                              : "<P><FONT FACE=\"Arial Greek\" SIZE=1 COLOR=\"#707070\">Οι ενότητες του στοιχείου "
+                                "(στη λίστα κάτω από το δέντρο): ";
   for (int i = 0; i < kElementSectionCount; ++i) {
     if (i) h += " \xC2\xB7 ";
     h += i == current ? std::string("<B>") + kSectionNames[i] + "</B>" : std::string(kSectionNames[i]);
@@ -204,7 +209,6 @@ void elementPages(Context& ctx) {
     // Element node (type 44): the overview a student sees first.
     {
       std::string h = pageStart(e.heading, e.category, 5) + atomPicture + paragraph(overview(e));
-      h += paragraph("Διαλέξτε από τη λίστα κάτω από το δέντρο μία από τις δέκα ενότητες για το στοιχείο.");
       h += sectionBar(-1);
       ctx.addPage(makeAssetId(kElementNodeType, z), h + pageEnd());
     }
@@ -334,7 +338,11 @@ void elementPages(Context& ctx) {
       if (!intake.empty())
         h += paragraph("Με την τροφή προσλαμβάνουμε κάθε μέρα περίπου " + html(intake) + " mg " + html(n.genitive) +
                        ".");
-      if (h.empty())
+      if (h.empty() && neverInNature(z))
+        h = paragraph(e.subject() +
+                      " δεν υπάρχει στη φύση, άρα ούτε στον οργανισμό μας, και δεν έχει κανέναν "
+                      "βιολογικό ρόλο.");
+      else if (h.empty())
         h = paragraph("Ο δίσκος δεν έχει μετρήσεις για την ποσότητα " + withArticle(n, Case::Genitive) +
                       " στο ανθρώπινο σώμα.");
       bodies[Biology] = h;

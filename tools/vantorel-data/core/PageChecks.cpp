@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <set>
+#include <unordered_map>
 
 #include "tools/vantorel-data/core/GreekText.h"
 
@@ -19,27 +20,47 @@ bool isGreekLead(unsigned char c) {
   return c == 0xCE || c == 0xCF;
 }
 
-std::vector<std::string> words(std::string_view text) {
-  std::vector<std::string> out;
+struct Token {
+  std::string text;
+  std::string_view before;  // the characters between the previous word and this one
+};
+
+std::vector<Token> tokens(std::string_view text) {
+  std::vector<Token> out;
   std::string current;
+  size_t gapStart = 0, start = 0;
+  auto flush = [&](size_t end) {
+    if (current.empty()) return;
+    out.push_back({std::move(current), text.substr(gapStart, start - gapStart)});
+    current.clear();
+    gapStart = end;
+  };
   for (size_t i = 0; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
+    size_t length = 1;
+    bool wordByte = std::isalnum(c) != 0;
     if (isGreekLead(c) && i + 1 < text.size()) {
-      current += text.substr(i, 2);
-      ++i;
-    } else if (std::isalnum(c) ||
-               (c == ',' && !current.empty() && std::isdigit(static_cast<unsigned char>(current.back())) &&
-                i + 1 < text.size() && std::isdigit(static_cast<unsigned char>(text[i + 1])))) {
-      current += static_cast<char>(c);
-    } else if (c == '.' && !current.empty() && std::isdigit(static_cast<unsigned char>(current.back())) &&
+      length = 2;
+      wordByte = true;
+    } else if ((c == ',' || c == '.') && !current.empty() && std::isdigit(static_cast<unsigned char>(current.back())) &&
                i + 1 < text.size() && std::isdigit(static_cast<unsigned char>(text[i + 1]))) {
-      current += '.';
-    } else if (!current.empty()) {
-      out.push_back(std::move(current));
-      current.clear();
+      wordByte = true;  // 4,2 and 1.000 are one number
     }
+    if (!wordByte) {
+      flush(i);
+      continue;
+    }
+    if (current.empty()) start = i;
+    current += text.substr(i, length);
+    i += length - 1;
   }
-  if (!current.empty()) out.push_back(std::move(current));
+  flush(text.size());
+  return out;
+}
+
+std::vector<std::string> words(std::string_view text) {
+  std::vector<std::string> out;
+  for (auto& t : tokens(text)) out.push_back(std::move(t.text));
   return out;
 }
 
@@ -162,62 +183,58 @@ std::vector<std::string> pageTextFaults(std::string_view page) {
 
 std::vector<std::string> nameFormFaults(std::string_view visible, const std::vector<GreekName>& names) {
   std::vector<std::string> faults;
-  const auto list = words(visible);
-  std::vector<std::string> lower;
-  lower.reserve(list.size());
-  for (const auto& w : list) lower.push_back(lowerCased(w));
+  // Every form of every name, so each word of the page is looked up once.
+  std::unordered_map<std::string, std::vector<const GreekName*>> byForm;
+  for (const auto& n : names)
+    for (const auto* f : {&n.nominative, &n.genitive, &n.accusative}) {
+      auto& list = byForm[*f];
+      if (std::find(list.begin(), list.end(), &n) == list.end()) list.push_back(&n);
+    }
   static const std::set<std::string> articles = {"ο",  "η",    "το",   "του", "της", "τον",  "την",
                                                  "τη", "στον", "στην", "στη", "στο", "στου", "στης"};
+  const auto list = tokens(visible);
+  std::vector<std::string> lower;
+  lower.reserve(list.size());
+  for (const auto& w : list) lower.push_back(lowerCased(w.text));
   for (size_t i = 0; i + 1 < list.size(); ++i) {
     const auto& word = lower[i + 1];
-    for (const auto& n : names) {
-      const bool nominative = word == n.nominative, genitive = word == n.genitive, accusative = word == n.accusative;
-      if (!nominative && !genitive && !accusative) continue;
+    auto found = byForm.find(word);
+    if (found == byForm.end()) continue;
+    const bool capital = list[i + 1].text != word;
+    for (const GreekName* name : found->second) {
+      const auto& n = *name;
+      const bool nominative = word == n.nominative, genitive = word == n.genitive;
       // A quantity is followed by the genitive: "4,2 g σιδήρου", never "4,2 g σίδηρος".
       if (nominative && !genitive && i >= 1 && quantityUnits().count(lower[i]) && isNumber(lower[i - 1])) {
-        faults.push_back("\"" + list[i - 1] + " " + list[i] + " " + list[i + 1] +
+        faults.push_back("\"" + list[i - 1].text + " " + list[i].text + " " + list[i + 1].text +
                          "\": after a quantity the name takes the genitive \"" + n.genitive + "\"");
         continue;
       }
-      if (!articles.count(lower[i])) continue;
-      const std::string pair = lower[i] + " " + word;
-      const std::string acc(article(n.gender, Case::Accusative));
-      const std::set<std::string> allowed = {std::string(article(n.gender, Case::Nominative)) + " " + n.nominative,
-                                             std::string(article(n.gender, Case::Genitive)) + " " + n.genitive,
-                                             acc + " " + n.accusative,
-                                             "σ" + acc.substr(acc.find("τ")) + " " + n.accusative,
-                                             (n.gender == Gender::Feminine ? "τη " : "την ") + n.accusative,
-                                             (n.gender == Gender::Feminine ? "στη " : "στην ") + n.accusative};
-      if (!allowed.count(pair)) {
+      if (articles.count(lower[i])) {
+        const std::string pair = lower[i] + " " + word;
+        const std::string acc(article(n.gender, Case::Accusative));
+        const std::set<std::string> allowed = {std::string(article(n.gender, Case::Nominative)) + " " + n.nominative,
+                                               std::string(article(n.gender, Case::Genitive)) + " " + n.genitive,
+                                               acc + " " + n.accusative,
+                                               "σ" + acc.substr(acc.find("τ")) + " " + n.accusative,
+                                               (n.gender == Gender::Feminine ? "τη " : "την ") + n.accusative,
+                                               (n.gender == Gender::Feminine ? "στη " : "στην ") + n.accusative};
+        if (allowed.count(pair)) continue;
         // "τον Ήλιο" is the Sun, not the element ήλιο: a capital after another gender's article
         // names something else.
-        if (list[i + 1] != word && n.gender == Gender::Neuter && (lower[i] == "τον" || lower[i] == "στον")) continue;
-        faults.push_back("\"" + list[i] + " " + list[i + 1] + "\": article and form of \"" + n.nominative +
+        if (capital && n.gender == Gender::Neuter && (lower[i] == "τον" || lower[i] == "στον")) continue;
+        faults.push_back("\"" + list[i].text + " " + list[i + 1].text + "\": article and form of \"" + n.nominative +
                          "\" disagree");
-      }
-    }
-  }
-  // A name in capitals inside a sentence ("το στοιχείο Σίδηρος"): after a small letter and a
-  // space. After an article a capital is a proper name ("η Εποχή του Χαλκού") and is left alone.
-  for (const auto& n : names) {
-    const auto capital = capitalised(n.nominative);
-    if (capital == n.nominative) continue;
-    for (size_t at = visible.find(capital); at != std::string_view::npos; at = visible.find(capital, at + 1)) {
-      const size_t end = at + capital.size();
-      if (end < visible.size() && (isGreekLead(static_cast<unsigned char>(visible[end])) ||
-                                   std::isalnum(static_cast<unsigned char>(visible[end]))))
         continue;
-      if (at < 3 || visible[at - 1] != ' ') continue;
-      const auto before = visible.substr(0, at - 1);
-      const auto space = before.find_last_of(" \n(«");
-      const std::string previous(before.substr(space == std::string_view::npos ? 0 : space + 1));
-      if (previous.empty() || articles.count(lowerCased(previous))) continue;
-      if (std::string_view(".:;!?»").find(previous.back()) != std::string_view::npos) continue;  // a new sentence
-      const auto last = lowerCased(previous);
-      if (last != previous || !isGreekLead(static_cast<unsigned char>(previous[0])))
-        continue;  // after a capital or a mark
-      faults.push_back("\"" + previous + " " + capital +
-                       "\": an element's name is written in lower case in a sentence");
+      }
+      // A name in capitals inside a sentence ("το στοιχείο Σίδηρος"): after a small Greek word
+      // and a plain space. After an article a capital is a proper name ("η Εποχή του Χαλκού"),
+      // after a stop or a colon a new sentence begins.
+      const auto& previous = list[i].text;
+      if (capital && nominative && list[i + 1].before == " " && lower[i] == previous &&
+          isGreekLead(static_cast<unsigned char>(previous[0])))
+        faults.push_back("\"" + previous + " " + list[i + 1].text +
+                         "\": an element's name is written in lower case in a sentence");
     }
   }
   return faults;

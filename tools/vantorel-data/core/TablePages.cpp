@@ -181,7 +181,7 @@ void tablePages(Context& ctx, Titles& titles) {
     std::string h = pageStart(name, "Ορυκτό", 3);
     const auto system = ctx.minerals.get(r, "crystalSystem");
     if (const auto pic = crystalPicture(system); !pic.empty() && ctx.pictures.hasIllustration(pic))
-      h += ctx.picture(pic, lowerCased(system) + " κρυσταλλικό σύστημα");
+      h += ctx.picture(pic, system + " κρυσταλλικό σύστημα");
     std::string s = "Το ορυκτό αυτό έχει χημικό τύπο " + valueMarkup(ctx.minerals.get(r, "formula"));
     if (const auto place = mineralClassPlace(ctx.minerals.get(r, "mineralClass")); !place.empty())
       s += " και ανήκει " + place;
