@@ -58,6 +58,17 @@ std::string Context::textMarkup(std::string_view text, const std::string& file, 
       i = end + 1;
       continue;
     }
+    // Reaction arrows: the code page has none, the page browser's entities do.
+    if (text.substr(i, 3) == "<=>") {
+      out += "&#8652;";
+      i += 2;
+      continue;
+    }
+    if (text.substr(i, 2) == "->") {
+      out += "&rarr;";
+      ++i;
+      continue;
+    }
     if (text.substr(i, 2) == "**") {
       out += bold ? "</B>" : "<B>";
       bold = !bold;

@@ -47,7 +47,8 @@ struct Context {
   void error(const std::string& file, int line, std::string message);
   void warning(const std::string& file, int line, std::string message);
   void addPage(int32_t page, std::string body, const std::string& file = {}, int line = 0);
-  // Author markup: [[key|text]] glossary links, H_2O subscripts, Na^+ superscripts, **bold**.
+  // Author markup: [[key|text]] glossary links, H_2O subscripts, Na^+ superscripts, **bold**,
+  // -> and <=> reaction arrows.
   [[nodiscard]] std::string textMarkup(std::string_view text, const std::string& file, int line);
   // An illustration floated beside the text, with its caption.
   [[nodiscard]] std::string picture(std::string_view name, std::string_view caption, bool right = true);

@@ -207,3 +207,16 @@ TEST(SampleCatalogue, CheckerPassesAndFindsSeededFaults) {
   EXPECT_TRUE(glossary);
   fs::remove_all(broken);
 }
+
+TEST(SampleCatalogue, ReactionArrowsAreWrittenAsArrows) {
+  // The code page has no arrows: "->" and "<=>" of the sources become entities, never text.
+  size_t arrows = 0;
+  for (const auto& entry : fs::recursive_directory_iterator(sampleDisc() + "/17")) {
+    if (!entry.is_regular_file()) continue;
+    const auto page = *readWholeFile(entry.path().string());
+    EXPECT_EQ(page.find("-&gt;"), std::string::npos) << entry.path();
+    EXPECT_EQ(page.find("&lt;=&gt;"), std::string::npos) << entry.path();
+    arrows += page.find("&rarr;") != std::string::npos;
+  }
+  EXPECT_GT(arrows, 0u);
+}
