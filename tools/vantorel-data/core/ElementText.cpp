@@ -8,6 +8,12 @@
 #include "tools/vantorel-data/core/CatalogueSource.h"
 
 namespace vantorel::data {
+namespace {
+
+// A file that is not an element file at all would otherwise give a fault for every line.
+constexpr size_t kMaxFaults = 20;
+
+}  // namespace
 
 const std::vector<std::string_view>& elementTextSections() {
   static const std::vector<std::string_view> sections = {"origin", "history", "uses", "occurrence", "literature"};
@@ -27,6 +33,12 @@ std::optional<ElementText> parseElementText(std::string_view text, const std::st
     diagnostics.push_back({file, line, 1, std::move(message), false});
   };
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  // One look at the whole text: a character the disc cannot hold stops the file at its line.
+  if (size_t bad = 0; !codepage::fromUtf8(text, &bad)) {
+    fault(1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(bad), '\n')),
+          "characters outside the Greek code page");
+    return std::nullopt;
+  }
   ElementText out;
   out.file = file;
   std::map<std::string, std::string> header;
@@ -39,9 +51,9 @@ std::optional<ElementText> parseElementText(std::string_view text, const std::st
     const std::string line = trim(text.substr(pos, end - pos));
     pos = end + 1;
     ++lineNumber;
-    if (!codepage::fromUtf8(line)) {
-      fault(lineNumber, "characters outside the Greek code page");
-      continue;
+    if (diagnostics.size() - before >= kMaxFaults) {
+      fault(lineNumber, "too many faults; the rest of the file is not read");
+      return std::nullopt;
     }
     if (line.empty()) {
       paragraphOpen = false;

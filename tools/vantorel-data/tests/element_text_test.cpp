@@ -59,6 +59,15 @@ TEST(ElementText, ReportsEachFaultWithItsLine) {
   }
 }
 
+TEST(ElementText, AFileThatIsNoElementFileStopsAfterTwentyFaults) {
+  std::string text;
+  for (int i = 0; i < 500; ++i) text += "γραμμή χωρίς ενότητα\n";
+  std::vector<Diagnostic> d;
+  EXPECT_FALSE(parse(text, d));
+  EXPECT_EQ(d.size(), 21u);
+  EXPECT_NE(d.back().message.find("too many faults"), std::string::npos);
+}
+
 TEST(GreekText, ArticlesCasesAndAgreement) {
   const GreekName iron{"σίδηρος", "σιδήρου", "σίδηρο", Gender::Masculine};
   const GreekName oxygen{"οξυγόνο", "οξυγόνου", "οξυγόνο", Gender::Neuter};
