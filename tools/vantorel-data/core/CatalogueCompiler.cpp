@@ -102,7 +102,9 @@ BuiltRoute buildRoute(Context& ctx, int route, const RouteSource& source, const 
   int sequence = 100;
   // Start page.
   {
-    std::string h = pageStart(source.startTitle, std::string(utf8(routeName(route))), colour);
+    // The route's name under its title, unless the title already is the name.
+    const std::string name = utf8(routeName(route));
+    std::string h = pageStart(source.startTitle, source.startTitle == name ? std::string() : name, colour);
     if (!source.startPicture.empty()) h += ctx.picture(source.startPicture, source.startTitle);
     for (const auto& p : source.startParagraphs) h += paragraph(ctx.textMarkup(p, source.file, 0));
     std::string list = "<UL>\n";
