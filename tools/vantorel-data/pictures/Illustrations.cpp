@@ -242,7 +242,7 @@ void drawDistillation(QPainter& p, bool labels) {
   label(p, QPointF(120, 18), QStringLiteral("απόσταξη"), 12, kInk, true, true);
   label(p, QPointF(144, 62), QStringLiteral("ψυκτήρας"), 11, QColor(40, 90, 150));
   label(p, QPointF(92, 32), QStringLiteral("θερμόμετρο"), 10, QColor(160, 40, 40));
-  label(p, QPointF(188, 176), QStringLiteral("απόσταγμα"), 10, kInk);
+  label(p, QPointF(138, 156), QStringLiteral("απόσταγμα"), 10, kInk);
 }
 
 void drawPhScale(QPainter& p, bool labels) {
