@@ -107,7 +107,7 @@ Scene buildScene(const Model& model, const ViewState& state, double width, doubl
   if (style != Style::SpaceFilling) {
     const bool wire = style == Style::Wireframe;
     const double stick = style == Style::Sticks ? kSticksStyleRadius : kStickRadius;
-    const double lineWidth = std::max(1.5, scene.pixelsPerAngstrom * 0.07);
+    const double lineWidth = std::max(2.0, scene.pixelsPerAngstrom * 0.08);
     for (const ModelBond& bond : model.bonds()) {
       const Vec3 a = view[static_cast<size_t>(bond.first)], b = view[static_cast<size_t>(bond.second)];
       const Vec3 side = rotation.apply(bond.side);
