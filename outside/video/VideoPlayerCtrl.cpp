@@ -140,10 +140,12 @@ void CVideoPlayerCtrl::updateClock() {
   if (frameTimer_.isActive()) return;
   clock_.start();
   anchorClip_ = shownPosition_;
-  if (!hasNext_)
+  if (hasNext_) {
+    // The frame decoded before the pause still waits for its own time.
+    frameTimer_.start(static_cast<int>(std::clamp<int64_t>((nextPosition_ - anchorClip_) / 1000, 0, 10000)));
+  } else {
     decodeAhead();
-  else
-    onFrameDue();
+  }
 }
 
 void CVideoPlayerCtrl::decodeAhead() {
@@ -221,8 +223,9 @@ void CVideoPlayerCtrl::paintEvent(QPaintEvent*) {
   state.enabled = clip_ != nullptr;
   state.playing = wantPlay_;
   state.buttonDown = buttonDown_;
-  state.position = shownPosition_;
   state.duration = clip_ ? std::max(clip_->durationMicros(), shownPosition_) : 0;
+  // At the end the knob stands at the end, though the last frame began a little before.
+  state.position = atEnd_ ? state.duration : shownPosition_;
   paintControlBar(p, l, state);
 }
 

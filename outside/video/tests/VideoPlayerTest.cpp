@@ -111,6 +111,12 @@ TEST_F(PlayerWindow, PlaysAtTheClipsOwnRateWhenItsButtonIsClicked) {
   const int paused = frameShown();
   QTest::qWait(300);
   EXPECT_EQ(frameShown(), paused);
+
+  // Going on, the next frame keeps its time rather than jumping in at once.
+  QTest::mouseClick(player_, Qt::LeftButton, {}, button);
+  QApplication::processEvents();
+  EXPECT_EQ(frameShown(), paused);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return frameShown() > paused; }, 1000));
 }
 
 TEST_F(PlayerWindow, AutoplaysToTheEndAndStartsAgainWhenAsked) {
