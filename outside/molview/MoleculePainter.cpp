@@ -34,7 +34,8 @@ void MoleculePainter::paint(QPainter& painter, const Model& model, const Scene& 
   painter.setFont(labelFont);
   for (const SceneItem& item : scene.items) {
     switch (item.kind) {
-      case ItemKind::Sphere: sphere(painter, item, scene.shaded); break;
+      // Flat sticks join their joints without a seam: neither has an outline.
+      case ItemKind::Sphere: sphere(painter, item, scene.shaded, scene.style != Style::Sticks); break;
       case ItemKind::Stick: stick(painter, item, scene.shaded); break;
       case ItemKind::Line: line(painter, item); break;
       case ItemKind::Label:
@@ -45,12 +46,16 @@ void MoleculePainter::paint(QPainter& painter, const Model& model, const Scene& 
   painter.restore();
 }
 
-void MoleculePainter::sphere(QPainter& p, const SceneItem& item, bool shaded) const {
+void MoleculePainter::sphere(QPainter& p, const SceneItem& item, bool shaded, bool outlined) const {
   const QColor base = itemColour(item.colour, item.light);
   const QPointF centre(item.x1, item.y1);
   const double r = std::max(item.r1, 0.5);
   if (!shaded) {
-    p.setPen(QPen(scaled(base, 0.45), std::clamp(r * 0.12, 1.0, 2.0)));
+    if (outlined) {
+      p.setPen(QPen(scaled(base, 0.45), std::clamp(r * 0.12, 1.0, 2.0)));
+    } else {
+      p.setPen(Qt::NoPen);
+    }
     p.setBrush(base);
     p.drawEllipse(centre, r, r);
     return;
@@ -76,7 +81,7 @@ void MoleculePainter::stick(QPainter& p, const SceneItem& item, bool shaded) con
     // Seen end-on: only the round face shows.
     SceneItem face = item;
     face.r1 = std::max(r1, r2);
-    sphere(p, face, shaded);
+    sphere(p, face, shaded, false);
     return;
   }
   // The side of the cylinder that faces the upper left catches the light.
@@ -84,7 +89,7 @@ void MoleculePainter::stick(QPainter& p, const SceneItem& item, bool shaded) con
   if (across.x() + across.y() > 0) across = -across;
   const QPolygonF body({a + across * r1, b + across * r2, b - across * r2, a - across * r1});
   if (!shaded) {
-    p.setPen(QPen(scaled(base, 0.45), 1.0));
+    p.setPen(Qt::NoPen);
     p.setBrush(base);
     p.drawPolygon(body);
     return;

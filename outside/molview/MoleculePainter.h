@@ -20,7 +20,7 @@ class MoleculePainter {
   void paint(QPainter& painter, const Model& model, const Scene& scene, const QFont& labelFont) const;
 
  private:
-  void sphere(QPainter& p, const SceneItem& item, bool shaded) const;
+  void sphere(QPainter& p, const SceneItem& item, bool shaded, bool outlined = true) const;
   void stick(QPainter& p, const SceneItem& item, bool shaded) const;
   void line(QPainter& p, const SceneItem& item) const;
   void label(QPainter& p, const SceneItem& item, const QString& text) const;

@@ -33,10 +33,11 @@ struct Projector {
   }
   [[nodiscard]] double x(const Vec3& v) const { return centreX + v.x * factor(v.z); }
   [[nodiscard]] double y(const Vec3& v) const { return centreY - v.y * factor(v.z); }
-  // Atoms further back are drawn a little darker, which reads as depth.
+  // The back half of the model is drawn darker with depth, which reads as distance. In steps of
+  // a tenth: the painter's gradients are then few and its gradient cache holds them all.
   [[nodiscard]] double light(double z) const {
     if (camera <= 0) return 1;
-    return std::round(std::clamp(1.0 - 0.35 * (radius - z) / (2 * radius), 0.6, 1.0) * 10) / 10;
+    return std::round((1.0 - 0.4 * std::clamp(-z / radius, 0.0, 1.0)) * 10) / 10;
   }
 };
 
@@ -49,6 +50,7 @@ Matrix3 viewRotation(const Model& model, const ViewState& state) {
 Scene buildScene(const Model& model, const ViewState& state, double width, double height) {
   Scene scene;
   scene.shaded = state.threeD;
+  scene.style = state.style;
   if (model.empty() || !(width > 0) || !(height > 0)) return scene;
 
   const Style style = state.style;

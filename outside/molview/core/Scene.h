@@ -29,6 +29,7 @@ struct Scene {
   std::vector<SceneItem> items;  // far to near: paint in this order
   double pixelsPerAngstrom = 0;  // at the model's centre
   bool shaded = true;            // the 3D look; flat colours otherwise
+  Style style = Style::BallsAndSticks;
 };
 
 // Radii of the styles, in ångströms.

@@ -26,13 +26,12 @@ inline int inkPixels(const QImage& image, QColor background = Qt::black) {
   return n;
 }
 
-// Pixels close to white: labels, highlights and hydrogens.
-inline int whitePixels(const QImage& image) {
+// Pixels that differ between two pictures of the same size.
+inline int changedPixels(const QImage& a, const QImage& b) {
   int n = 0;
-  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-  for (int y = 0; y < rgb.height(); ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-    for (int x = 0; x < rgb.width(); ++x) n += qRed(row[x]) > 245 && qGreen(row[x]) > 245 && qBlue(row[x]) > 245;
+  const QImage ra = a.convertToFormat(QImage::Format_RGB32), rb = b.convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < std::min(ra.height(), rb.height()); ++y) {
+    for (int x = 0; x < std::min(ra.width(), rb.width()); ++x) n += ra.pixel(x, y) != rb.pixel(x, y);
   }
   return n;
 }
