@@ -1,5 +1,6 @@
 #include "outside/molview/MoleculeViewerCtrl.h"
 
+#include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -206,9 +207,11 @@ void CMoleculeViewerCtrl::mouseReleaseEvent(QMouseEvent* event) {
 void CMoleculeViewerCtrl::contextMenuEvent(QContextMenuEvent* event) {
   if (model_.empty()) return;
   QMenu menu(this);
+  auto* styles = new QActionGroup(&menu);  // one style at a time, shown as round marks
   const auto styleItem = [&](int id, Style style) {
     QAction* action = menu.addAction(uiText(id));
     action->setCheckable(true);
+    action->setActionGroup(styles);
     action->setChecked(state_.style == style);
     QObject::connect(action, &QAction::triggered, this, [this, style] {
       state_.style = style;
