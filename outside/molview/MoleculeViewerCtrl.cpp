@@ -12,6 +12,7 @@
 #include "outside/core/EmbedAttributes.h"
 #include "outside/molview/core/MolfileReader.h"
 #include "outside/molview/core/Scene.h"
+#include "platform/files/RegularFile.h"
 #include "platform/messages/WindowMessages.h"
 #include "platform/ui/Graphics.h"
 #include "platform/ui/StringTable.h"
@@ -73,14 +74,15 @@ bool CMoleculeViewerCtrl::Load(const QString& path, const QString& attributes) {
     fail(uiText(text::kNotFound), shownName);
     return false;
   }
-  QFile file(path);
   // Only a regular file is a molfile: not a folder, a device or a pipe that never ends.
-  if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+  const files::FilePtr file = files::openRegularFile(QFile::encodeName(path).toStdString());
+  if (!file) {
     fail(uiText(text::kCannotRead), shownName);
     return false;
   }
-  const QByteArray bytes = file.read(static_cast<qint64>(kMaxMolfileBytes) + 1);
-  const MolfileRead read = readMolfile(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  std::string bytes(kMaxMolfileBytes + 1, '\0');
+  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
+  const MolfileRead read = readMolfile(bytes);
   if (!read.molecule) {
     fail(uiText(text::kCannotRead),
          read.line > 0 ? shownName + u", "_qs + uiText(text::kAtLine).arg(read.line) : shownName);

@@ -1,5 +1,6 @@
 #include "outside/video/VideoPlayerCtrl.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -64,7 +65,7 @@ bool CVideoPlayerCtrl::Load(const QString& path, const QString& attributes) {
   loop_ = attrs.flag("LOOP", false);
 
   const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
-  VideoClip::Opened opened = VideoClip::openFile(path.toStdString());
+  VideoClip::Opened opened = VideoClip::openFile(QFile::encodeName(path).toStdString());
   if (!opened.clip) {
     switch (opened.fault) {
       case ClipFault::NotFound: fail(uiText(text::kNotFound), name); break;

@@ -14,6 +14,8 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include "platform/files/RegularFile.h"
+
 namespace vantorel::video {
 
 // The player's own handle on one regular file, or bytes in memory.
@@ -36,8 +38,7 @@ constexpr auto kReadTimeLimit = std::chrono::seconds(2);
 
 class FileSource final : public ClipSource {
  public:
-  explicit FileSource(std::FILE* file) : file_(file) {}
-  ~FileSource() override { std::fclose(file_); }
+  explicit FileSource(files::FilePtr file) : owner_(std::move(file)), file_(owner_.get()) {}
   int read(uint8_t* out, int size) override {
     const size_t n = std::fread(out, 1, static_cast<size_t>(size), file_);
     return n == 0 ? AVERROR_EOF : static_cast<int>(n);
@@ -55,6 +56,7 @@ class FileSource final : public ClipSource {
   }
 
  private:
+  files::FilePtr owner_;
   std::FILE* file_;
 };
 
@@ -242,13 +244,12 @@ VideoClip::Opened fault(ClipFault f, std::string detail = {}) {
 }  // namespace
 
 VideoClip::Opened VideoClip::openFile(const std::string& path) {
-  std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  if (ec || !std::filesystem::exists(status)) return fault(ClipFault::NotFound, path);
-  if (!std::filesystem::is_regular_file(status)) return fault(ClipFault::NotAFile, path);
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return fault(ClipFault::NotFound, path);
-  return openSource(std::make_unique<FileSource>(file), path);
+  files::FilePtr file = files::openRegularFile(path);
+  if (!file) {
+    std::error_code ec;
+    return fault(std::filesystem::exists(path, ec) ? ClipFault::NotAFile : ClipFault::NotFound, path);
+  }
+  return openSource(std::make_unique<FileSource>(std::move(file)), path);
 }
 
 VideoClip::Opened VideoClip::openBytes(std::string bytes, const std::string& name) {
