@@ -79,7 +79,7 @@ class AviWriter {
     u32(strf, 40);
     u32(strf, static_cast<uint32_t>(width_));
     u32(strf, static_cast<uint32_t>(height_));
-    u32(strf, raw ? 0x00180001u : 0x00180001u);
+    u32(strf, 0x00180001u);  // one plane, 24 bits a pixel
     if (raw) {
       u32(strf, 0);
     } else {
