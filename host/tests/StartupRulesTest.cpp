@@ -26,7 +26,12 @@ TEST(StartupRules, PlacementDefaultsAndSizeValues) {
   EXPECT_EQ(p.right, 832);
   EXPECT_EQ(p.bottom, 624);
   EXPECT_EQ(p.splitter, 216);
-  // Narrower than 700: maximised at 0,0.
+  // Exactly 700 is wide enough to centre; 699 is not and gives maximised at 0,0.
+  p = decidePlacement({}, 700, 1000);
+  EXPECT_EQ(p.size, 0);
+  EXPECT_EQ(p.left, 30);
+  EXPECT_EQ(p.top, 260);
+  EXPECT_EQ(p.right, 670);
   p = decidePlacement({}, 699, 1000);
   EXPECT_EQ(p.size, 2);
   EXPECT_EQ(p.left, 0);

@@ -147,3 +147,18 @@ TEST(RegText, ParsesWhatTheEditorWrites) {
       vantorel::registry::parseRegText("Windows Registry Editor Version 5.00\n[HKLM\\A]\n\"N\"=dword:123456789\n").ok);
   EXPECT_FALSE(vantorel::registry::parseRegText("").ok);
 }
+
+TEST_F(RegistryStoreTest, KeysSharingAPrefixStayApart) {
+  RegistryStore store(file_);
+  ASSERT_TRUE(store.setString("HKCR\\Vantorel.X.1", "", "one"));
+  ASSERT_TRUE(store.setString("HKCR\\Vantorel.X.10", "", "ten"));
+  ASSERT_TRUE(store.setString("HKCR\\Vantorel.X.10\\CLSID", "", "{T}"));
+  ASSERT_TRUE(store.setString("HKCR\\Vantorel.X.1\\CLSID", "", "{O}"));
+  EXPECT_EQ(store.subKeys("HKCR\\Vantorel.X.1"), (std::vector<std::string>{"CLSID"}));
+  ASSERT_TRUE(store.deleteKey("HKCR\\Vantorel.X.1"));
+  EXPECT_FALSE(store.keyExists("HKCR\\Vantorel.X.1"));
+  EXPECT_EQ(store.queryString("HKCR\\Vantorel.X.10", ""), "ten");
+  EXPECT_EQ(store.queryString("HKCR\\Vantorel.X.10\\CLSID", ""), "{T}");
+  ASSERT_TRUE(store.deleteKey("HKCR\\Vantorel.X.10\\CLSID"));
+  EXPECT_TRUE(store.keyExists("HKCR\\Vantorel.X.10"));
+}
