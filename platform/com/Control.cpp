@@ -1,5 +1,7 @@
 #include "platform/com/Control.h"
 
+#include <QDebug>
+
 #include "platform/messages/WindowMessages.h"
 
 namespace vantorel::com {
@@ -40,10 +42,26 @@ void Control::declareEvent(int dispid, std::string name, std::vector<Variant::Ty
 }
 
 std::vector<Variant> Control::fireEvent(int dispid, std::vector<Variant> args) {
-  if (const EventInfo* info = findEvent(dispid)) {
-    for (size_t i = 0; i < args.size() && i < info->params.size(); ++i) {
-      if (auto v = args[i].convertedTo(info->params[i])) args[i] = std::move(*v);
+  // The sink reads arguments by position as the event declares them: an undeclared event, a
+  // wrong count or an argument of the wrong type never reaches it.
+  const EventInfo* info = findEvent(dispid);
+  if (!info) {
+    qWarning("vantorel::com::Control: event %d is not declared; not fired", dispid);
+    return args;
+  }
+  if (args.size() != info->params.size()) {
+    qWarning("vantorel::com::Control: event %d \"%s\" takes %zu arguments, not %zu; not fired", dispid,
+             info->name.c_str(), info->params.size(), args.size());
+    return args;
+  }
+  for (size_t i = 0; i < args.size(); ++i) {
+    auto v = args[i].convertedTo(info->params[i]);
+    if (!v) {
+      qWarning("vantorel::com::Control: event %d \"%s\": argument %zu is a %s, not a %s; not fired", dispid,
+               info->name.c_str(), i + 1, typeName(args[i].type()), typeName(info->params[i]));
+      return args;
     }
+    args[i] = std::move(*v);
   }
   // The handler may destroy this control; call a copy of the sink.
   if (EventSink sink = sink_) sink(dispid, args);

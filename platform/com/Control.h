@@ -39,7 +39,9 @@ class Control : public QWidget, public Dispatchable {
   void declareEvent(int dispid, std::string name, std::vector<Variant::Type> params,
                     std::vector<size_t> byReference = {});
   // Returns the arguments as the sink left them. The sink may destroy this control: read the
-  // result, not members, after the call.
+  // result, not members, after the call. An event that is not declared, or arguments that do not
+  // match its declaration in count or type, are not fired (a warning is logged); the arguments
+  // come back as given.
   std::vector<Variant> fireEvent(int dispid, std::vector<Variant> args);
   // The window exists and has its parent and size: build the child windows here.
   virtual void onCreate() {}

@@ -1,6 +1,8 @@
 #include "platform/com/Dispatch.h"
 
+#include <QDebug>
 #include <algorithm>
+#include <exception>
 
 #include "platform/registry/RegFile.h"
 
@@ -13,26 +15,39 @@ const char* statusText(DispStatus status) {
     case DispStatus::NotSupported: return "property not supported";
     case DispStatus::BadParamCount: return "wrong number of arguments";
     case DispStatus::TypeMismatch: return "type mismatch";
+    case DispStatus::MemberFailed: return "the member failed";
   }
   return "?";
 }
 
-void DispatchTable::method(int dispid, std::string name, std::vector<Variant::Type> params, Variant::Type result,
+bool DispatchTable::add(Entry entry) {
+  for (const auto& e : entries_) {
+    if (e.info.dispid == entry.info.dispid || registry::namesEqual(e.info.name, entry.info.name)) {
+      qWarning("vantorel::com::DispatchTable: member %d \"%s\" refused: %d \"%s\" is already declared",
+               entry.info.dispid, entry.info.name.c_str(), e.info.dispid, e.info.name.c_str());
+      return false;
+    }
+  }
+  entries_.push_back(std::move(entry));
+  return true;
+}
+
+bool DispatchTable::method(int dispid, std::string name, std::vector<Variant::Type> params, Variant::Type result,
                            MethodHandler handler, size_t optionalParams) {
   Entry e;
   optionalParams = std::min(optionalParams, params.size());
   e.info =
       MemberInfo{dispid, std::move(name), MemberInfo::Kind::Method, false, result, std::move(params), optionalParams};
   e.method = std::move(handler);
-  entries_.push_back(std::move(e));
+  return add(std::move(e));
 }
 
-void DispatchTable::property(int dispid, std::string name, Variant::Type type, Getter get, Setter set) {
+bool DispatchTable::property(int dispid, std::string name, Variant::Type type, Getter get, Setter set) {
   Entry e;
   e.info = MemberInfo{dispid, std::move(name), MemberInfo::Kind::Property, !set, type, {}};
   e.get = std::move(get);
   e.set = std::move(set);
-  entries_.push_back(std::move(e));
+  return add(std::move(e));
 }
 
 const MemberInfo* DispatchTable::find(int dispid) const {
@@ -56,6 +71,18 @@ std::vector<MemberInfo> DispatchTable::members() const {
 }
 
 InvokeResult DispatchTable::invoke(int dispid, InvokeKind kind, const std::vector<Variant>& args) const {
+  // A handler's exception must not cross into the caller (another library, an event loop).
+  try {
+    return invokeUnguarded(dispid, kind, args);
+  } catch (const std::exception& e) {
+    qWarning("vantorel::com::DispatchTable: member %d failed: %s", dispid, e.what());
+  } catch (...) {
+    qWarning("vantorel::com::DispatchTable: member %d failed", dispid);
+  }
+  return {DispStatus::MemberFailed, {}};
+}
+
+InvokeResult DispatchTable::invokeUnguarded(int dispid, InvokeKind kind, const std::vector<Variant>& args) const {
   const Entry* entry = nullptr;
   for (const auto& e : entries_) {
     if (e.info.dispid == dispid) entry = &e;

@@ -17,6 +17,7 @@ enum class DispStatus {
   NotSupported,   // a put of a read-only property (the framework's "property not supported")
   BadParamCount,  // wrong number of arguments
   TypeMismatch,   // an argument that does not convert to the declared type
+  MemberFailed,   // the member itself failed (threw) while it ran
 };
 
 [[nodiscard]] const char* statusText(DispStatus status);
@@ -54,11 +55,15 @@ class DispatchTable {
   using Getter = std::function<Variant()>;
   using Setter = std::function<void(const Variant& value)>;
 
-  void method(int dispid, std::string name, std::vector<Variant::Type> params, Variant::Type result,
+  // A member whose number or name (without regard to case) is already declared is refused: the
+  // declaration is dropped, a warning is logged and false returned, so that lookup by number, by
+  // name and invoke always agree on one member.
+  bool method(int dispid, std::string name, std::vector<Variant::Type> params, Variant::Type result,
               MethodHandler handler, size_t optionalParams = 0);
   // A property without a setter is read-only.
-  void property(int dispid, std::string name, Variant::Type type, Getter get, Setter set = {});
+  bool property(int dispid, std::string name, Variant::Type type, Getter get, Setter set = {});
 
+  // An exception thrown by a member is caught here and reported as MemberFailed; none leaves.
   [[nodiscard]] InvokeResult invoke(int dispid, InvokeKind kind, const std::vector<Variant>& args) const;
 
   [[nodiscard]] const MemberInfo* find(int dispid) const;
@@ -73,6 +78,8 @@ class DispatchTable {
     Getter get;
     Setter set;
   };
+  bool add(Entry entry);
+  [[nodiscard]] InvokeResult invokeUnguarded(int dispid, InvokeKind kind, const std::vector<Variant>& args) const;
   std::vector<Entry> entries_;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/com/Variant.h"
 
+#include <QDebug>
 #include <limits>
 
 namespace vantorel::com {
@@ -10,7 +11,6 @@ std::optional<int64_t> asInteger(const Variant& v) {
     case Variant::Type::Short: return v.toShort();
     case Variant::Type::Long: return v.toLong();
     case Variant::Type::Bool: return v.toBool() ? -1 : 0;  // the platform's truth value
-    case Variant::Type::Address: return static_cast<int64_t>(v.toAddress());
     case Variant::Type::String: {
       bool ok = false;
       const qlonglong n = v.toString().trimmed().toLongLong(&ok);
@@ -21,6 +21,7 @@ std::optional<int64_t> asInteger(const Variant& v) {
       return std::nullopt;
     }
     case Variant::Type::Empty: return 0;
+    case Variant::Type::Address:  // an address is no number: reading it as one would cut it
     case Variant::Type::Object:
     case Variant::Type::Any: return std::nullopt;
   }
@@ -34,26 +35,35 @@ bool fits(int64_t n) {
 
 }  // namespace
 
+// Reading an address as a number is a caller's fault that would otherwise pass as a 0.
+void Variant::warnIfAddress(const char* asWhat) const {
+  if (type() == Type::Address) qWarning("vantorel::com::Variant: an address read as %s gives nothing", asWhat);
+}
+
 int16_t Variant::toShort() const {
   if (auto p = std::get_if<int16_t>(&value_)) return *p;
+  warnIfAddress("a short");
   auto c = convertedTo(Type::Short);
   return c ? std::get<int16_t>(c->value_) : 0;
 }
 
 int32_t Variant::toLong() const {
   if (auto p = std::get_if<int32_t>(&value_)) return *p;
+  warnIfAddress("a long");
   auto c = convertedTo(Type::Long);
   return c ? std::get<int32_t>(c->value_) : 0;
 }
 
 bool Variant::toBool() const {
   if (auto p = std::get_if<bool>(&value_)) return *p;
+  warnIfAddress("a truth value");
   auto c = convertedTo(Type::Bool);
   return c && std::get<bool>(c->value_);
 }
 
 QString Variant::toString() const {
   if (auto p = std::get_if<QString>(&value_)) return *p;
+  warnIfAddress("a string");
   auto c = convertedTo(Type::String);
   return c ? std::get<QString>(c->value_) : QString();
 }
@@ -73,6 +83,11 @@ std::optional<Variant> Variant::convertedTo(Type target) const {
   if (type() == target || target == Type::Any) return *this;
   // An object is only ever an object; nothing else becomes one.
   if (type() == Type::Object || target == Type::Object) return std::nullopt;
+  // Likewise an address: only an address (or empty, the null address) is one, and an address
+  // becomes nothing else. A number or a digit string passed for a window or a block is a mistake
+  // the member must not act on.
+  if (target == Type::Address) return type() == Type::Empty ? std::optional(fromAddress(0)) : std::nullopt;
+  if (type() == Type::Address) return target == Type::Empty ? std::optional(Variant()) : std::nullopt;
   switch (target) {
     case Type::Empty: return Variant();
     case Type::String:
@@ -94,11 +109,7 @@ std::optional<Variant> Variant::convertedTo(Type target) const {
       if (!n || !fits<int32_t>(*n)) return std::nullopt;
       return fromLong(static_cast<int32_t>(*n));
     }
-    case Type::Address: {
-      const auto n = asInteger(*this);
-      if (!n) return std::nullopt;
-      return fromAddress(static_cast<intptr_t>(*n));
-    }
+    case Type::Address:
     case Type::Object:
     case Type::Any: break;
   }

@@ -31,7 +31,9 @@ class Variant {
   [[nodiscard]] Type type() const { return static_cast<Type>(value_.index()); }
   [[nodiscard]] bool isEmpty() const { return type() == Type::Empty; }
 
-  // Plain readings; a value of another type reads as its conversion, or 0 / false / "".
+  // Plain readings; a value of another type reads as its conversion, or 0 / false / "". An
+  // address converts to nothing else (a warning is logged when one is read as a number or text),
+  // and only an address or empty reads as an address.
   [[nodiscard]] int16_t toShort() const;
   [[nodiscard]] int32_t toLong() const;
   [[nodiscard]] bool toBool() const;
@@ -42,7 +44,9 @@ class Variant {
 
   // Conversion as a dispatch call coerces an argument to the declared parameter type: numbers
   // and truth values convert among themselves (out of range fails), digits in a string convert to
-  // a number, numbers convert to their decimal text. Nothing when no conversion exists.
+  // a number, numbers convert to their decimal text. An address parameter takes an address, or
+  // empty as the null address; an address converts to no other type. Nothing when no conversion
+  // exists.
   [[nodiscard]] std::optional<Variant> convertedTo(Type type) const;
 
   // Readable form: numbers in decimal, true/false, strings in double quotes, addresses in hex.
@@ -53,6 +57,7 @@ class Variant {
  private:
   using Value = std::variant<std::monostate, int16_t, int32_t, bool, QString, intptr_t, QPointer<QObject>>;
   explicit Variant(Value v) : value_(std::move(v)) {}
+  void warnIfAddress(const char* asWhat) const;
   Value value_;
 };
 
