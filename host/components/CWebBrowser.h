@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+
+#include "host/components/CComponentWnd.h"
+#include "platform/com/Dispatchable.h"
+
+namespace vantorel::host {
+
+// What the page browser asks before it goes to a page.
+struct NavigateRequest {
+  QString url;
+  int32_t flags = 0;
+  QString targetFrameName;
+  QString headers;
+};
+
+// The page browser (window "Web", child id 1025), created visible.
+class CWebBrowser : public CComponentWnd {
+  Q_OBJECT
+ public:
+  explicit CWebBrowser(QObject* parent = nullptr);
+
+  void Navigate(const QString& url);
+  void Refresh2();
+  // The shown page's document (its dispatch object for printing and copying); null when none.
+  [[nodiscard]] com::Dispatchable* Document();
+
+  // Answers BeforeNavigate: return true to cancel the navigation. Without a handler every
+  // navigation goes ahead.
+  void setBeforeNavigate(std::function<bool(const NavigateRequest&)> handler) { beforeNavigate_ = std::move(handler); }
+
+ protected:
+  void onEvent(int dispid, std::vector<com::Variant>& args) override;
+
+ private:
+  std::function<bool(const NavigateRequest&)> beforeNavigate_;
+};
+
+}  // namespace vantorel::host
