@@ -59,8 +59,7 @@ bool FieldSelection::removeAll() {
 
 bool FieldSelection::setWidth(int index, int64_t width) {
   if (index < 0 || static_cast<size_t>(index) >= widths_.size()) return false;
-  widths_[static_cast<size_t>(index)] =
-      static_cast<int>(std::clamp<int64_t>(width, kMinColumnWidth, kMaxColumnWidth));
+  widths_[static_cast<size_t>(index)] = static_cast<int>(std::clamp<int64_t>(width, kMinColumnWidth, kMaxColumnWidth));
   return true;
 }
 

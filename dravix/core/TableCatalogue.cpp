@@ -47,7 +47,7 @@ void applyFlagCorrections(int table, TableIndex& index) {
 }
 
 bool isSecondaryRow(std::string_view keyText) {
-  static constexpr std::string_view kMarks[] = {"(amorphous)", "Ozone", "(C60)", "(Diamond)",
+  static constexpr std::string_view kMarks[] = {"(amorphous)", "Ozone", "(C60)",     "(Diamond)",
                                                 "(black)",     "(red)", "(Rhombic)", "(grey)"};
   for (std::string_view mark : kMarks) {
     if (keyText.find(mark) != std::string_view::npos) return true;

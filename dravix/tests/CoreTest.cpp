@@ -22,7 +22,8 @@ using testing::putI32;
 constexpr int kPlanets = 5;
 
 TableLoad loadPlanets(const testing::TableBytes& files, const std::string& folder = "/disc/") {
-  return loadTable(kPlanets, folder, memoryOpener({{"/disc/daplanet.ndx", files.index}, {"/disc/daplanet.dat", files.data}}));
+  return loadTable(kPlanets, folder,
+                   memoryOpener({{"/disc/daplanet.ndx", files.index}, {"/disc/daplanet.dat", files.data}}));
 }
 
 Column columnOf(std::vector<std::string> values) {
@@ -177,8 +178,8 @@ TEST(NumberRule, DoesNotDependOnTheProcessLocale) {
 }
 
 TEST(RowOrder, NumbersByValueWordsFirstTiesInFileOrder) {
-  const Column column = columnOf({"13", "12,7", "άγνωστο", "12", "2.613.000", "900.000", "12,5", "-250.000", "",
-                                  "-100.000", "12,50", "-"});
+  const Column column = columnOf(
+      {"13", "12,7", "άγνωστο", "12", "2.613.000", "900.000", "12,5", "-250.000", "", "-100.000", "12,50", "-"});
   const std::vector<uint32_t> order = orderByNumber(column, allRows(column.size()));
   std::vector<std::string> shown;
   for (uint32_t r : order) shown.emplace_back(column.value(r));

@@ -49,7 +49,8 @@ inline TableBytes encodeTable(const std::vector<std::vector<std::string>>& colum
 inline std::vector<std::vector<std::string>> plainColumns(int fields, int records) {
   std::vector<std::vector<std::string>> columns(static_cast<size_t>(fields));
   for (int k = 0; k < fields; ++k)
-    for (int r = 0; r < records; ++r) columns[static_cast<size_t>(k)].push_back(std::to_string(k) + "." + std::to_string(r));
+    for (int r = 0; r < records; ++r)
+      columns[static_cast<size_t>(k)].push_back(std::to_string(k) + "." + std::to_string(r));
   return columns;
 }
 
