@@ -6,6 +6,8 @@
 
 #include "host/CQuillet2App.h"
 #include "host/core/StartupRules.h"
+#include "host/view/CQuillet2View.h"
+#include "host/view/ViewMenus.h"
 
 namespace vantorel::host {
 
@@ -28,6 +30,13 @@ CMainFrame::CMainFrame(CQuillet2App& app) : app_(app) {
 
 CMainFrame::~CMainFrame() {
   savePlacement();
+}
+
+void CMainFrame::setView(CQuillet2View* view) {
+  view_ = view;
+  setCentralWidget(view);
+  installMenus(*this, *view);
+  onMinimised = [view] { view->frameMinimised(); };
 }
 
 void CMainFrame::showFirstTime() {

@@ -6,6 +6,7 @@
 namespace vantorel::host {
 
 class CQuillet2App;
+class CQuillet2View;
 
 // The main frame: placed where it was last left, never smaller than 640 x 480 (or the screen),
 // and saving its placement when it goes.
@@ -26,6 +27,11 @@ class CMainFrame : public QMainWindow {
 
   [[nodiscard]] static QString frameTitle();
 
+  // Puts the main view in the frame with the menus and accelerators; minimising the frame then
+  // resets the view's periodic table.
+  void setView(CQuillet2View* view);
+  [[nodiscard]] CQuillet2View* view() const { return view_; }
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -35,6 +41,7 @@ class CMainFrame : public QMainWindow {
   void enforceMinimumSize();
 
   CQuillet2App& app_;
+  CQuillet2View* view_ = nullptr;
   bool saved_ = false;
 };
 

@@ -14,6 +14,7 @@
 #include "host/CSplashDlg.h"
 #include "host/HostStrings.h"
 #include "host/core/IniReader.h"
+#include "host/view/CQuillet2View.h"
 #include "platform/profile/PrivateProfile.h"
 #include "platform/registry/Registry.h"
 #include "platform/shell/Shell.h"
@@ -45,6 +46,9 @@ CQuillet2App::Environment CQuillet2App::systemEnvironment() {
   };
   env.createMainFrame = [](CQuillet2App& app) -> std::unique_ptr<QWidget> {
     auto frame = std::make_unique<CMainFrame>(app);
+    auto* view = new CQuillet2View(app);
+    frame->setView(view);
+    view->OnInitialUpdate();
     frame->showFirstTime();
     return frame;
   };
