@@ -1,0 +1,204 @@
+#include "platform/browser/PageCanvas.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QTimer>
+#include <algorithm>
+#include <climits>
+
+namespace vantorel::browser {
+namespace {
+
+// A press that moves further than this starts a selection rather than a click.
+constexpr int kDragDistance = 4;
+const QColor kSelectionColour(0, 90, 200, 90);
+
+int distanceTo(const QRect& rect, const QPoint& p) {
+  const int dx = p.x() < rect.left() ? rect.left() - p.x() : (p.x() > rect.right() ? p.x() - rect.right() : 0);
+  const int dy = p.y() < rect.top() ? rect.top() - p.y() : (p.y() > rect.bottom() ? p.y() - rect.bottom() : 0);
+  // Lines matter more than columns: a point beside a line belongs to that line.
+  return dy * 4 + dx;
+}
+
+}  // namespace
+
+PageCanvas::PageCanvas(PageContainer& container, QWidget* parent) : QWidget(parent), container_(container) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+PageCanvas::~PageCanvas() = default;
+
+void PageCanvas::setDocument(std::shared_ptr<litehtml::document> doc, int width, int viewportHeight) {
+  doc_ = std::move(doc);
+  selection_.reset();
+  pressed_ = selecting_ = false;
+  relayout(width, viewportHeight);
+}
+
+void PageCanvas::relayout(int width, int viewportHeight) {
+  width = std::max(width, 1);
+  container_.setViewport(width, viewportHeight);
+  runsValid_ = false;
+  if (!doc_) {
+    resize(width, std::max(viewportHeight, 1));
+  } else {
+    doc_->render(width);
+    // The page's colour fills the window below a short page.
+    resize(std::max(width, doc_->width()), std::max(doc_->height(), viewportHeight));
+  }
+  update();
+  if (onLayout) onLayout();
+}
+
+const std::vector<TextRun>& PageCanvas::textRuns() {
+  if (!runsValid_) {
+    runs_.clear();
+    if (doc_) {
+      container_.setRecorder(&runs_);
+      const litehtml::position whole(0, 0, std::max(width(), doc_->width()), std::max(height(), doc_->height()));
+      doc_->draw(0, 0, 0, &whole);
+      container_.setRecorder(nullptr);
+    }
+    runsValid_ = true;
+  }
+  return runs_;
+}
+
+QString PageCanvas::selectedText() {
+  if (!selection_) return {};
+  const std::vector<TextRun>& runs = textRuns();
+  QString text;
+  const TextRun* previous = nullptr;
+  for (int i = selection_->first; i <= selection_->second && i < static_cast<int>(runs.size()); ++i) {
+    const TextRun& run = runs[static_cast<size_t>(i)];
+    if (previous) {
+      const bool sameLine = run.rect.top() < previous->rect.bottom() && run.rect.bottom() > previous->rect.top() &&
+                            run.rect.left() >= previous->rect.left();
+      if (!sameLine) {
+        text += u'\n';
+      } else if (run.rect.left() > previous->rect.right() + 1) {
+        text += u' ';
+      }
+    }
+    text += run.text;
+    previous = &run;
+  }
+  return text;
+}
+
+void PageCanvas::clearSelection() {
+  if (selection_) update();
+  selection_.reset();
+}
+
+void PageCanvas::paintPage(QPainter& painter, const QRect& clip) {
+  painter.fillRect(clip, container_.canvasColour().value_or(Qt::white));
+  if (!doc_) return;
+  const litehtml::position area(clip.x(), clip.y(), clip.width(), clip.height());
+  doc_->draw(reinterpret_cast<litehtml::uint_ptr>(&painter), 0, 0, &area);
+}
+
+void PageCanvas::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  paintPage(painter, event->rect());
+  if (!selection_) return;
+  const std::vector<TextRun>& runs = textRuns();
+  for (int i = selection_->first; i <= selection_->second && i < static_cast<int>(runs.size()); ++i) {
+    const QRect& r = runs[static_cast<size_t>(i)].rect;
+    if (r.intersects(event->rect())) painter.fillRect(r, kSelectionColour);
+  }
+}
+
+void PageCanvas::repaintBoxes(const litehtml::position::vector& boxes) {
+  for (const litehtml::position& box : boxes) update(QRect(box.x, box.y, box.width, box.height));
+}
+
+int PageCanvas::nearestRun(const QPoint& at) {
+  const std::vector<TextRun>& runs = textRuns();
+  int best = -1;
+  int bestDistance = INT_MAX;
+  for (size_t i = 0; i < runs.size(); ++i) {
+    if (runs[i].text.trimmed().isEmpty()) continue;
+    const int d = distanceTo(runs[i].rect, at);
+    if (d < bestDistance) {
+      bestDistance = d;
+      best = static_cast<int>(i);
+    }
+  }
+  return best;
+}
+
+void PageCanvas::updateSelection(const QPoint& at) {
+  const int here = nearestRun(at);
+  if (selectionStart_ < 0 || here < 0) return;
+  selection_ = std::make_pair(std::min(selectionStart_, here), std::max(selectionStart_, here));
+  update();
+}
+
+void PageCanvas::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !doc_) return QWidget::mousePressEvent(event);
+  setFocus(Qt::MouseFocusReason);
+  pressAt_ = event->position().toPoint();
+  pressed_ = true;
+  selecting_ = false;
+  clearSelection();
+  litehtml::position::vector boxes;
+  doc_->on_lbutton_down(pressAt_.x(), pressAt_.y(), pressAt_.x(), pressAt_.y(), boxes);
+  repaintBoxes(boxes);
+}
+
+void PageCanvas::mouseMoveEvent(QMouseEvent* event) {
+  if (!doc_) return;
+  const QPoint at = event->position().toPoint();
+  if (pressed_ && (event->buttons() & Qt::LeftButton)) {
+    if (!selecting_ && (at - pressAt_).manhattanLength() >= kDragDistance) {
+      selecting_ = true;
+      selectionStart_ = nearestRun(pressAt_);
+    }
+    if (selecting_) {
+      updateSelection(at);
+      return;
+    }
+  }
+  litehtml::position::vector boxes;
+  doc_->on_mouse_over(at.x(), at.y(), at.x(), at.y(), boxes);
+  repaintBoxes(boxes);
+}
+
+void PageCanvas::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !doc_ || !pressed_) return QWidget::mouseReleaseEvent(event);
+  pressed_ = false;
+  const QPoint at = event->position().toPoint();
+  if (selecting_) {
+    selecting_ = false;
+    updateSelection(at);
+    litehtml::position::vector boxes;
+    doc_->on_mouse_leave(boxes);
+    return;
+  }
+  std::optional<std::string> clicked;
+  auto previous = std::exchange(container_.onAnchorClick, [&clicked](const std::string& href) { clicked = href; });
+  litehtml::position::vector boxes;
+  doc_->on_lbutton_up(at.x(), at.y(), at.x(), at.y(), boxes);
+  container_.onAnchorClick = std::move(previous);
+  repaintBoxes(boxes);
+  if (clicked && onLink) {
+    // Out of the engine's call first: following the link replaces the document it is walking.
+    QTimer::singleShot(0, this, [this, href = *clicked] {
+      if (onLink) onLink(href);
+    });
+  }
+}
+
+void PageCanvas::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  if (!doc_) return;
+  litehtml::position::vector boxes;
+  doc_->on_mouse_leave(boxes);
+  repaintBoxes(boxes);
+}
+
+}  // namespace vantorel::browser

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <litehtml/litehtml.h>
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/browser/Html32Elements.h"
+
+class QPainter;
+
+namespace vantorel::browser {
+
+// A piece of text as the page drew it, in page coordinates.
+struct TextRun {
+  QString text;
+  QRect rect;
+};
+
+// The layout engine's drawing and resource interface on QPainter: fonts through Qt, images through
+// Qt's codecs (looked up ignoring letter case when the exact name is missing), backgrounds,
+// borders, list markers and clipping. One container serves every page the browser shows; its
+// image cache lives across pages until `clearImages`.
+class PageContainer : public litehtml::document_container {
+ public:
+  PageContainer();
+  ~PageContainer();
+  PageContainer(const PageContainer&) = delete;
+  PageContainer& operator=(const PageContainer&) = delete;
+
+  // A laid-out document of `utf8` (already decoded) whose relative addresses resolve against
+  // `baseFolder` (ending in '/'). Clears what the previous page reported.
+  [[nodiscard]] std::shared_ptr<litehtml::document> load(const std::string& utf8, const QString& baseFolder);
+
+  void clearImages() { images_.clear(); }
+  // The local file an address of the page names, looked up ignoring case when missing.
+  [[nodiscard]] QString resolvePath(const QString& address) const;
+
+  // Draws through `painter` (a null painter draws nothing); `runs`, when given, receives every
+  // piece of text drawn.
+  void setRecorder(std::vector<TextRun>* runs) { recorder_ = runs; }
+  void setViewport(int width, int height) {
+    viewportWidth_ = width;
+    viewportHeight_ = height;
+  }
+
+  std::function<void(const std::string& href)> onAnchorClick;
+  std::function<void(const QString& cursor)> onCursor;
+
+  [[nodiscard]] const QString& caption() const { return caption_; }
+  [[nodiscard]] std::optional<QColor> canvasColour() const { return canvasColour_; }
+  [[nodiscard]] const std::vector<std::weak_ptr<EmbeddedElement>>& embedded() const { return embedded_; }
+
+  // litehtml::document_container
+  litehtml::uint_ptr create_font(const litehtml::tchar_t* faceName, int size, int weight, litehtml::font_style italic,
+                                 unsigned int decoration, litehtml::font_metrics* fm) override;
+  void delete_font(litehtml::uint_ptr hFont) override;
+  int text_width(const litehtml::tchar_t* text, litehtml::uint_ptr hFont) override;
+  void draw_text(litehtml::uint_ptr hdc, const litehtml::tchar_t* text, litehtml::uint_ptr hFont,
+                 litehtml::web_color color, const litehtml::position& pos) override;
+  int pt_to_px(int pt) const override;
+  int get_default_font_size() const override;
+  const litehtml::tchar_t* get_default_font_name() const override;
+  void draw_list_marker(litehtml::uint_ptr hdc, const litehtml::list_marker& marker) override;
+  void load_image(const litehtml::tchar_t* src, const litehtml::tchar_t* baseurl, bool redraw_on_ready) override;
+  void get_image_size(const litehtml::tchar_t* src, const litehtml::tchar_t* baseurl, litehtml::size& sz) override;
+  void draw_background(litehtml::uint_ptr hdc, const litehtml::background_paint& bg) override;
+  void draw_borders(litehtml::uint_ptr hdc, const litehtml::borders& borders, const litehtml::position& draw_pos,
+                    bool root) override;
+  void set_caption(const litehtml::tchar_t* caption) override;
+  void set_base_url(const litehtml::tchar_t* base_url) override;
+  void link(const std::shared_ptr<litehtml::document>& doc, const litehtml::element::ptr& el) override;
+  void on_anchor_click(const litehtml::tchar_t* url, const litehtml::element::ptr& el) override;
+  void set_cursor(const litehtml::tchar_t* cursor) override;
+  void transform_text(litehtml::tstring& text, litehtml::text_transform tt) override;
+  void import_css(litehtml::tstring& text, const litehtml::tstring& url, litehtml::tstring& baseurl) override;
+  void set_clip(const litehtml::position& pos, const litehtml::border_radiuses& bdr_radius, bool valid_x,
+                bool valid_y) override;
+  void del_clip() override;
+  void get_client_rect(litehtml::position& client) const override;
+  std::shared_ptr<litehtml::element> create_element(const litehtml::tchar_t* tag_name,
+                                                    const litehtml::string_map& attributes,
+                                                    const std::shared_ptr<litehtml::document>& doc) override;
+  void get_media_features(litehtml::media_features& media) const override;
+  void get_language(litehtml::tstring& language, litehtml::tstring& culture) const override;
+
+ private:
+  struct Font {
+    QFont font;
+    int ascent = 0;
+    bool live = false;
+  };
+  [[nodiscard]] const Font* fontOf(litehtml::uint_ptr handle) const;
+  [[nodiscard]] const QImage* image(const QString& address);
+
+  litehtml::context context_;
+  Html32Notes notes_;
+  std::vector<Font> fonts_;
+  QHash<QString, QImage> images_;  // by resolved path; a null image for one that does not load
+  QString baseFolder_;
+  QString caption_;
+  std::optional<QColor> canvasColour_;
+  std::vector<std::weak_ptr<EmbeddedElement>> embedded_;
+  std::vector<TextRun>* recorder_ = nullptr;
+  int viewportWidth_ = 800;
+  int viewportHeight_ = 600;
+  std::vector<QRect> clips_;
+};
+
+}  // namespace vantorel::browser
