@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "platform/com/Blocks.h"
+
 namespace vantorel::container {
 namespace {
 
@@ -25,11 +27,12 @@ std::optional<QSize> parseSize(const QString& text) {
   return QSize(w, h);
 }
 
-// Splits "a, "b,c", 3" at top-level commas, leaving quoted commas alone.
+// Splits "a, "b,c", [1, 2], 3" at top-level commas, leaving quoted and bracketed commas alone.
 std::optional<QStringList> splitArguments(const QString& text) {
   QStringList out;
   QString current;
   bool quoted = false;
+  int depth = 0;
   for (qsizetype i = 0; i < text.size(); ++i) {
     const QChar c = text[i];
     if (quoted && c == u'\\' && i + 1 < text.size()) {
@@ -38,14 +41,16 @@ std::optional<QStringList> splitArguments(const QString& text) {
       continue;
     }
     if (c == u'"') quoted = !quoted;
-    if (c == u',' && !quoted) {
+    if (!quoted && c == u'[') ++depth;
+    if (!quoted && c == u']') --depth;
+    if (c == u',' && !quoted && depth == 0) {
       out << current.trimmed();
       current.clear();
       continue;
     }
     current += c;
   }
-  if (quoted) return std::nullopt;
+  if (quoted || depth != 0) return std::nullopt;
   if (!current.trimmed().isEmpty() || !out.isEmpty()) out << current.trimmed();
   return out;
 }
@@ -64,10 +69,44 @@ bool setMemberName(const QString& name, MemberCall& call) {
   return true;
 }
 
+// "[2, 0, 5]": a new block of 32-bit integers, by address.
+std::optional<com::Variant> intBlock(const QString& inner) {
+  std::vector<int32_t> values;
+  if (!inner.trimmed().isEmpty()) {
+    for (const QString& part : inner.split(u',')) {
+      bool ok = false;
+      const qlonglong n = part.trimmed().toLongLong(&ok, 0);
+      if (!ok || n < INT32_MIN || n > INT32_MAX) return std::nullopt;
+      values.push_back(static_cast<int32_t>(n));
+    }
+  }
+  const intptr_t address = com::newIntBlock(values);
+  if (!address) return std::nullopt;
+  return com::Variant::fromAddress(address);
+}
+
+// x"0a0b0c": a new byte block, by address.
+std::optional<com::Variant> byteBlock(const QString& hex) {
+  if (hex.size() % 2 != 0) return std::nullopt;
+  std::string bytes;
+  for (qsizetype i = 0; i < hex.size(); i += 2) {
+    bool ok = false;
+    const int byte = hex.mid(i, 2).toInt(&ok, 16);
+    if (!ok || hex[i] == u'+' || hex[i] == u'-') return std::nullopt;
+    bytes += static_cast<char>(byte);
+  }
+  const intptr_t address = com::newByteBlock(bytes);
+  if (!address) return std::nullopt;
+  return com::Variant::fromAddress(address);
+}
+
 }  // namespace
 
 std::optional<com::Variant> parseArgument(const QString& raw) {
   const QString text = raw.trimmed();
+  if (text.startsWith(u'[') && text.endsWith(u']')) return intBlock(text.mid(1, text.size() - 2));
+  if (text.size() >= 3 && text.startsWith(u"x\""_qs) && text.endsWith(u'"'))
+    return byteBlock(text.mid(2, text.size() - 3));
   if (text == u"true"_qs) return com::Variant::fromBool(true);
   if (text == u"false"_qs) return com::Variant::fromBool(false);
   if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"')) {
@@ -141,6 +180,13 @@ ScriptParse parseCommandLine(const QStringList& args) {
       script.list = true;
       continue;
     }
+    if (option == u"--clipboard"_qs) {
+      if (script.classToCreate.isEmpty()) return fail(option + u" comes before --create"_qs);
+      Action action;
+      action.kind = Action::Kind::Clipboard;
+      script.actions.push_back(action);
+      continue;
+    }
     if (i + 1 >= args.size()) return fail(option + u" needs a value"_qs);
     const QString value = args[++i];
     QString error;
@@ -183,6 +229,9 @@ ScriptParse parseCommandLine(const QStringList& args) {
       action.milliseconds = value.toInt(&ok);
       if (!ok || action.milliseconds < 0) return fail(u"--wait wants milliseconds, got: "_qs + value);
       action.kind = Action::Kind::Wait;
+    } else if (option == u"--clipboard-image"_qs) {
+      action.kind = Action::Kind::ClipboardImage;
+      action.text = value;
     } else if (option == u"--grab"_qs) {
       action.kind = Action::Kind::Grab;
       action.text = value;

@@ -21,7 +21,7 @@ struct MemberCall {
 };
 
 struct Action {
-  enum class Kind { Call, Move, Click, DoubleClick, Key, Wait, Grab, Answer };
+  enum class Kind { Call, Move, Click, DoubleClick, Key, Wait, Grab, Answer, Clipboard, ClipboardImage };
   Kind kind = Kind::Call;
   MemberCall call;
   QPoint point;
@@ -45,8 +45,10 @@ struct ScriptParse {
 
 [[nodiscard]] ScriptParse parseCommandLine(const QStringList& arguments);  // without the program name
 
-// "Name(arg, ...)", "#12(arg, ...)" or a bare "Name"; arguments are integers, true/false and
-// "strings" (with \" and \\ escapes). Nothing when malformed; `error` says why.
+// "Name(arg, ...)", "#12(arg, ...)" or a bare "Name"; arguments are integers, true/false,
+// "strings" (with \" and \\ escapes), [1, 2, 3] (the address of a new block of 32-bit integers)
+// and x"0a0b" (the address of a new byte block); such blocks live until the container ends. Nothing when malformed;
+// `error` says why.
 [[nodiscard]] std::optional<MemberCall> parseCall(const QString& text, QString* error);
 // "Name=value" for a put.
 [[nodiscard]] std::optional<MemberCall> parsePut(const QString& text, QString* error);

@@ -1,13 +1,16 @@
 #include "tools/container/ContainerWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QSaveFile>
 #include <QTimer>
 
+#include "platform/com/Blocks.h"
 #include "platform/com/Creation.h"
 #include "platform/messages/WindowMessages.h"
 
@@ -37,6 +40,20 @@ void settle() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   QCoreApplication::sendPostedEvents();
   QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+// A value as printed; an address of a block that the block service knows prints the block.
+QString displayed(const com::Variant& value) {
+  if (value.type() != com::Variant::Type::Address) return value.display();
+  const auto kind = com::blockKind(value.toAddress());
+  if (!kind) return value.display();
+  QStringList parts;
+  if (*kind == com::BlockKind::Ints) {
+    for (int32_t v : com::readIntBlock(value.toAddress()).value_or(std::vector<int32_t>{})) parts << QString::number(v);
+    return u'[' + parts.join(u", "_qs) + u']';
+  }
+  const std::string bytes = com::readByteBlock(value.toAddress()).value_or(std::string());
+  return u"x\""_qs + QString::fromLatin1(QByteArray::fromStdString(bytes).toHex()) + u'"';
 }
 
 }  // namespace
@@ -110,7 +127,7 @@ bool ContainerWindow::runCall(const MemberCall& call) {
     const auto* info = control_->dispatchTable().find(dispid);
     shown = info ? call.args[0].convertedTo(info->result).value_or(call.args[0]) : call.args[0];
   }
-  out_ << label << " -> " << shown.display() << "\n";
+  out_ << label << " -> " << displayed(shown) << "\n";
   out_.flush();
   return true;
 }
@@ -197,6 +214,26 @@ bool ContainerWindow::run(const Action& action) {
       break;
     }
     case Action::Kind::Answer: break;  // handled by the message-box service
+    case Action::Kind::Clipboard: {
+      const QString text = QGuiApplication::clipboard()->text();
+      for (const QString& line : text.split(u'\n')) {
+        if (!line.isEmpty() || text.isEmpty()) out_ << "clipboard: " << QString(line).remove(u'\r') << "\n";
+      }
+      out_.flush();
+      break;
+    }
+    case Action::Kind::ClipboardImage: {
+      const QImage image = QGuiApplication::clipboard()->image();
+      QSaveFile file(action.text);
+      if (image.isNull()) {
+        err_ << "the clipboard holds no image\n";
+        ok = false;
+      } else if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+        err_ << "cannot write " << action.text << "\n";
+        ok = false;
+      }
+      break;
+    }
   }
   settle();
   return ok;

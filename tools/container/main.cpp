@@ -4,7 +4,7 @@
 //   vantorel-container [--registry FILE] --create PROGID|{CLSID} [--size WxH]
 //       [--call 'Name(arg, ...)' | --call '#dispid(arg, ...)' | --get Name | --put 'Name=value']...
 //       [--move X,Y] [--click X,Y] [--dblclick X,Y] [--key TEXT] [--wait MS] [--grab FILE.png]
-//       [--answer ok|cancel|yes|no|retry]
+//       [--answer ok|cancel|yes|no|retry] [--clipboard] [--clipboard-image FILE.png]
 //   vantorel-container [--registry FILE] --list
 //   vantorel-container [--registry FILE] --describe PROGID|{CLSID}
 #include <QApplication>

@@ -14,6 +14,8 @@ TEST(Blocks, HandedOverBlocksReadBackWithinTheirSizeAndFreeOnce) {
   ASSERT_NE(bytes, 0);
   EXPECT_EQ(liveBlockCount(), before + 2);
   EXPECT_EQ(blockSize(ints), 16u);
+  EXPECT_EQ(blockKind(ints), BlockKind::Ints);
+  EXPECT_EQ(blockKind(bytes), BlockKind::Bytes);
   EXPECT_EQ(readIntBlock(ints), (std::vector<int32_t>{4, 0, 3, 5}));
   EXPECT_EQ(readByteBlock(bytes), std::string("\x0a\x0b\x0c", 3));
   // Three bytes hold no whole integer: nothing is read past the block.

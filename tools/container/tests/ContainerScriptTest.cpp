@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/com/Blocks.h"
 #include "tools/container/ContainerScript.h"
 
 using namespace vantorel::container;
@@ -65,4 +66,25 @@ TEST(ContainerScript, CommandLineInOrder) {
   EXPECT_FALSE(parseCommandLine({u"--create"_qs, u"X"_qs, u"--frobnicate"_qs, u"1"_qs}).script);
   EXPECT_FALSE(parseCommandLine({u"--create"_qs}).script);
   EXPECT_TRUE(parseCommandLine({u"--list"_qs}).script);
+}
+
+TEST(ContainerScript, BlockArgumentsBecomeAddressesOfRecordedBlocks) {
+  QString error;
+  const auto call = parseCall(u"Take([4, 0, 3, -5], x\"0a0B0c\", [])"_qs, &error);
+  ASSERT_TRUE(call) << error.toStdString();
+  ASSERT_EQ(call->args.size(), 3u);
+  for (const Variant& arg : call->args) EXPECT_EQ(arg.type(), Variant::Type::Address);
+  EXPECT_EQ(vantorel::com::readIntBlock(call->args[0].toAddress()), (std::vector<int32_t>{4, 0, 3, -5}));
+  EXPECT_EQ(vantorel::com::readByteBlock(call->args[1].toAddress()), std::string("\x0a\x0b\x0c"));
+  EXPECT_EQ(vantorel::com::blockSize(call->args[2].toAddress()), 0u);
+  for (const char16_t* bad :
+       {u"Take([1, 2)", u"Take([1, x])", u"Take([4294967296])", u"Take(x\"0a0\")", u"Take(x\"zz\")", u"Take(x\"-1\")"})
+    EXPECT_FALSE(parseCall(QString::fromUtf16(bad), &error)) << QString::fromUtf16(bad).toStdString();
+  const auto parsed =
+      parseCommandLine({u"--create"_qs, u"X.Y.1"_qs, u"--clipboard"_qs, u"--clipboard-image"_qs, u"shot.png"_qs});
+  ASSERT_TRUE(parsed.script) << parsed.error.toStdString();
+  ASSERT_EQ(parsed.script->actions.size(), 2u);
+  EXPECT_EQ(parsed.script->actions[0].kind, Action::Kind::Clipboard);
+  EXPECT_EQ(parsed.script->actions[1].kind, Action::Kind::ClipboardImage);
+  EXPECT_EQ(parsed.script->actions[1].text, u"shot.png"_qs);
 }
