@@ -10,7 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text = iniTextOf(std::string_view(reinterpret_cast<const char*>(data), size));
   for (std::string_view key : {"DataPath", "Bookmark", "=", ""}) {
     const std::string value = ReadIniValue(text, key);
-    if (value.size() > kIniValueLimit || value.find('\r') != std::string::npos) __builtin_trap();
+    size_t characters = 0;
+    for (char c : value) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    if (characters > kIniValueLimit || value.find_first_of("\r\n") != std::string::npos) __builtin_trap();
     if (!value.empty() && text.find(value) == std::string::npos) __builtin_trap();
   }
   return 0;

@@ -14,10 +14,12 @@ TEST(ReadIniValue, FindsTheFirstOccurrenceAnywhere) {
   EXPECT_EQ(ReadIniValue("Comment mentions Bookmark then\r\nx=/y\r\n", "Bookmark"), "/y");
 }
 
-TEST(ReadIniValue, ValueRunsToCarriageReturnOrEnd) {
+TEST(ReadIniValue, ValueRunsToALineEndOrTheEnd) {
   EXPECT_EQ(ReadIniValue("DataPath=/at/the/end", "DataPath"), "/at/the/end");
-  // A file written with bare line feeds: the value runs on to the end of the text.
-  EXPECT_EQ(ReadIniValue("DataPath=/a/\nBookmark=/b", "DataPath"), "/a/\nBookmark=/b");
+  // A file an editor saved with bare line feeds reads as one with CR LF.
+  const std::string lf = "[Settings]\nDataPath=/a/\nBookmark=/b\n";
+  EXPECT_EQ(ReadIniValue(lf, "DataPath"), "/a/");
+  EXPECT_EQ(ReadIniValue(lf, "Bookmark"), "/b");
   EXPECT_EQ(ReadIniValue("DataPath=\r\n", "DataPath"), "");
   EXPECT_EQ(ReadIniValue("DataPath /no/equals", "DataPath"), "");
   EXPECT_EQ(ReadIniValue("Nothing here", "DataPath"), "");
@@ -26,6 +28,13 @@ TEST(ReadIniValue, ValueRunsToCarriageReturnOrEnd) {
 TEST(ReadIniValue, LengthLimitsAndTheFirstThousandBytes) {
   EXPECT_EQ(ReadIniValue("DataPath=" + std::string(254, 'x') + "\r\n", "DataPath"), std::string(254, 'x'));
   EXPECT_EQ(ReadIniValue("DataPath=" + std::string(255, 'x') + "\r\n", "DataPath"), "");
+  // The limit counts characters: 149 Greek letters are 298 bytes and read back.
+  std::string greek;
+  for (int i = 0; i < 149; ++i) greek += "α";
+  EXPECT_EQ(ReadIniValue("DataPath=/" + greek + "/\r\n", "DataPath"), "/" + greek + "/");
+  std::string tooLong;
+  for (int i = 0; i < 255; ++i) tooLong += "ω";
+  EXPECT_EQ(ReadIniValue("DataPath=" + tooLong + "\r\n", "DataPath"), "");
   const std::string padded = std::string(995, ' ') + "DataPath=/late/\r\n";
   EXPECT_EQ(ReadIniValue(iniTextOf(padded), "DataPath"), "");
   const std::string cut = std::string(980, ' ') + "DataPath=/abcdefghijklmnop/\r\n";

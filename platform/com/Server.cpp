@@ -34,25 +34,27 @@ std::string modulePathOf(const void* address) {
 
 HResult registerServer(const ComponentIdentity& id, const std::string& libraryPath) {
   if (libraryPath.empty()) return kSelfRegClass;
-  auto& reg = registry::store();
   const std::string cls = clsidKey(id);
   const std::string tlb = id.typeLibId.toString();
   char misc[16];
   std::snprintf(misc, sizeof misc, "%u", id.miscStatus);
-  bool ok = reg.setString(cls, "", id.typeName);
-  ok = ok && reg.setString(cls + "\\InprocServer32", "", libraryPath);
-  ok = ok && reg.setString(cls + "\\InprocServer32", "ThreadingModel", "Apartment");
-  ok = ok && reg.setString(cls + "\\ProgID", "", id.progId);
-  ok = ok && reg.setString(cls + "\\Version", "", id.version);
-  ok = ok && reg.setString(cls + "\\MiscStatus", "", "0");
-  ok = ok && reg.setString(cls + "\\MiscStatus\\1", "", misc);
-  ok = ok && reg.setString(cls + "\\TypeLib", "", tlb);
-  ok = ok && reg.createKey(cls + "\\Control");
-  ok = ok && reg.setString(std::string("HKEY_CLASSES_ROOT\\") + id.progId, "", id.typeName);
-  ok = ok && reg.setString(std::string("HKEY_CLASSES_ROOT\\") + id.progId + "\\CLSID", "", id.clsid.toString());
-  ok = ok && reg.setString(typeLibKey(id) + "\\1.0", "", id.typeLibHelp);
-  ok = ok && reg.setString(typeLibKey(id) + "\\1.0\\0\\linux", "", libraryPath);
-  ok = ok && reg.setString(typeLibKey(id) + "\\1.0\\FLAGS", "", "2");
+  // One transaction: a registration running beside another one (two installers) loses nothing,
+  // and a failing one leaves no half-registered class.
+  registry::RegistryChanges c;
+  c.setString(cls, "", id.typeName);
+  c.setString(cls + "\\InprocServer32", "", libraryPath);
+  c.setString(cls + "\\InprocServer32", "ThreadingModel", "Apartment");
+  c.setString(cls + "\\ProgID", "", id.progId);
+  c.setString(cls + "\\Version", "", id.version);
+  c.setString(cls + "\\MiscStatus", "", "0");
+  c.setString(cls + "\\MiscStatus\\1", "", misc);
+  c.setString(cls + "\\TypeLib", "", tlb);
+  c.createKey(cls + "\\Control");
+  c.setString(std::string("HKEY_CLASSES_ROOT\\") + id.progId, "", id.typeName);
+  c.setString(std::string("HKEY_CLASSES_ROOT\\") + id.progId + "\\CLSID", "", id.clsid.toString());
+  c.setString(typeLibKey(id) + "\\1.0", "", id.typeLibHelp);
+  c.setString(typeLibKey(id) + "\\1.0\\0\\linux", "", libraryPath);
+  c.setString(typeLibKey(id) + "\\1.0\\FLAGS", "", "2");
   struct Interface {
     Guid iid;
     const char* name;
@@ -60,23 +62,23 @@ HResult registerServer(const ComponentIdentity& id, const std::string& libraryPa
   };
   for (const Interface& i : {Interface{id.dispatchIid, id.dispatchName, id.dispatchHelp},
                              Interface{id.eventsIid, id.eventsName, id.eventsHelp}}) {
-    ok = ok && reg.setString(interfaceKey(i.iid), "", i.name);
+    c.setString(interfaceKey(i.iid), "", i.name);
     // What the type library tells a developer about the interface.
-    if (i.help) ok = ok && reg.setString(interfaceKey(i.iid), "HelpString", i.help);
-    ok = ok && reg.setString(interfaceKey(i.iid) + "\\TypeLib", "", tlb);
-    ok = ok && reg.setString(interfaceKey(i.iid) + "\\TypeLib", "Version", "1.0");
+    if (i.help) c.setString(interfaceKey(i.iid), "HelpString", i.help);
+    c.setString(interfaceKey(i.iid) + "\\TypeLib", "", tlb);
+    c.setString(interfaceKey(i.iid) + "\\TypeLib", "Version", "1.0");
   }
-  return ok ? kOk : kSelfRegClass;
+  return registry::store().apply(c) ? kOk : kSelfRegClass;
 }
 
 HResult unregisterServer(const ComponentIdentity& id) {
-  auto& reg = registry::store();
-  reg.deleteKey(clsidKey(id));
-  reg.deleteKey(std::string("HKEY_CLASSES_ROOT\\") + id.progId);
-  reg.deleteKey(typeLibKey(id));
-  reg.deleteKey(interfaceKey(id.dispatchIid));
-  reg.deleteKey(interfaceKey(id.eventsIid));
-  return reg.lastError().empty() ? kOk : kSelfRegClass;
+  registry::RegistryChanges c;
+  c.deleteKey(clsidKey(id));
+  c.deleteKey(std::string("HKEY_CLASSES_ROOT\\") + id.progId);
+  c.deleteKey(typeLibKey(id));
+  c.deleteKey(interfaceKey(id.dispatchIid));
+  c.deleteKey(interfaceKey(id.eventsIid));
+  return registry::store().apply(c) ? kOk : kSelfRegClass;
 }
 
 }  // namespace vantorel::com

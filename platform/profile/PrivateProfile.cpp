@@ -1,10 +1,15 @@
 #include "platform/profile/PrivateProfile.h"
 
-#include <fstream>
-#include <sstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <system_error>
 #include <vector>
 
+#include "platform/files/AtomicWrite.h"
+#include "platform/files/FileLock.h"
 #include "platform/registry/RegFile.h"
 
 namespace vantorel::profile {
@@ -51,8 +56,8 @@ bool sectionName(std::string_view line, std::string_view& name) {
 std::string withProfileValue(std::string_view text, std::string_view section, std::string_view key,
                              std::string_view value) {
   const auto lines = splitLines(text);
-  std::string eol = "\r\n";
-  if (!lines.empty() && lines[0].next > lines[0].end && text[lines[0].end] == '\n') eol = "\n";
+  // The program's own reader once ended a value at CR only; every line written here ends in CR LF.
+  const std::string eol = "\r\n";
   const std::string entry = std::string(key) + "=" + std::string(value);
 
   bool inSection = false;
@@ -71,7 +76,8 @@ std::string withProfileValue(std::string_view text, std::string_view section, st
     if (eq != std::string_view::npos && registry::namesEqual(trim(content.substr(0, eq)), key)) {
       std::string out(text.substr(0, l.begin));
       out += entry;
-      out += text.substr(l.end);
+      out += eol;
+      out += text.substr(l.next);
       return out;
     }
     if (!trim(content).empty()) insertAt = l.next;
@@ -90,35 +96,41 @@ std::string withProfileValue(std::string_view text, std::string_view section, st
   return out;
 }
 
+bool hasLineBreak(std::string_view text) {
+  return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
 bool writePrivateProfileString(const std::filesystem::path& file, std::string_view section, std::string_view key,
                                std::string_view value) {
+  // A line break would split the entry (and a NUL end the text for a reader): such a value, key
+  // or section cannot be read back and is refused.
+  if (hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(value)) return false;
+  files::FileLock lock(file);
+  if (!lock.locked()) return false;
+  files::removeStaleTemporaries(file);
+
   std::string text;
-  std::error_code ec;
-  if (std::filesystem::exists(file, ec)) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-  }
-  const std::string updated = withProfileValue(text, section, key, value);
-  std::filesystem::path temp = file;
-  temp += ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(updated.data(), static_cast<std::streamsize>(updated.size()));
-    out.flush();
-    if (!out) {
-      std::filesystem::remove(temp, ec);
-      return false;
+  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd >= 0) {
+    struct stat info {};
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    char buffer[65536];
+    while (ok) {
+      const ssize_t n = ::read(fd, buffer, sizeof buffer);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        ok = n == 0;
+        break;
+      }
+      text.append(buffer, static_cast<size_t>(n));
     }
-  }
-  std::filesystem::rename(temp, file, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
+    ::close(fd);
+    if (!ok) return false;  // never replace what could not be read
+  } else if (errno != ENOENT) {
     return false;
   }
-  return true;
+  std::string error;
+  return files::replaceFileContents(file, withProfileValue(text, section, key, value), error);
 }
 
 }  // namespace vantorel::profile

@@ -9,13 +9,17 @@ namespace vantorel::profile {
 
 // Returns the file text with `key` of `section` set to `value`: the key's line is replaced in
 // place; a missing key is added at the end of its section, a missing section at the end of the
-// text. Every other byte is kept as it was. Names compare without regard to ASCII case. New lines
-// use the text's own line ending (CR LF for a new text, which the settings reader relies on).
+// text. Every other byte is kept as it was. Names compare without regard to letter case. Lines
+// added or replaced end in CR LF, whatever the rest of the text uses.
 [[nodiscard]] std::string withProfileValue(std::string_view text, std::string_view section, std::string_view key,
                                            std::string_view value);
 
-// Writes `value` into the file (creating it), atomically. False when it could not be written;
-// the old file then stays as it was.
+// Whether a text holds a CR, LF or NUL: a value with one cannot be written as one line.
+[[nodiscard]] bool hasLineBreak(std::string_view text);
+
+// Writes `value` into the file (creating it), atomically and under the file's lock, so that two
+// processes writing at once both keep their values. False when it could not be written, or when
+// the section, key or value holds a line break (hasLineBreak); the old file then stays as it was.
 bool writePrivateProfileString(const std::filesystem::path& file, std::string_view section, std::string_view key,
                                std::string_view value);
 

@@ -1,6 +1,9 @@
 #include "platform/registry/RegFile.h"
 
-#include <cctype>
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
+#include <unordered_map>
 
 namespace vantorel::registry {
 namespace {
@@ -78,21 +81,76 @@ std::string lineError(size_t line, std::string_view what) {
 
 }  // namespace
 
-bool namesEqual(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+std::string foldName(std::string_view name) {
+  std::string out;
+  out.reserve(name.size());
+  const auto* s = reinterpret_cast<const uint8_t*>(name.data());
+  const auto length = static_cast<int32_t>(name.size());
+  int32_t i = 0;
+  while (i < length) {
+    if (s[i] < 0x80) {  // most names are ASCII: no table needed
+      const auto a = static_cast<char>(s[i++]);
+      out += a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a;
+      continue;
+    }
+    const int32_t start = i;
+    UChar32 c;
+    U8_NEXT(s, i, length, c);
+    if (c < 0) {
+      out.append(name.data() + start, static_cast<size_t>(i - start));
+      continue;
+    }
+    c = u_foldCase(c, U_FOLD_CASE_DEFAULT);
+    uint8_t buffer[U8_MAX_LENGTH];
+    int32_t n = 0;
+    U8_APPEND_UNSAFE(buffer, n, c);
+    out.append(reinterpret_cast<const char*>(buffer), static_cast<size_t>(n));
   }
-  return true;
+  return out;
+}
+
+bool namesEqual(std::string_view a, std::string_view b) {
+  if (a == b) return true;
+  bool ascii = true;
+  for (char c : a) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  for (char c : b) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  if (ascii) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+      char x = a[i], y = b[i];
+      if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+      if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+      if (x != y) return false;
+    }
+    return true;
+  }
+  return foldName(a) == foldName(b);
+}
+
+bool hasControlCharacter(std::string_view text) {
+  for (char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F) return true;
+  }
+  return false;
 }
 
 ParseResult parseRegText(std::string_view text) {
   ParseResult result;
   // A UTF-8 byte-order mark may precede the header.
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  // Nothing but blanks: a store nobody has written to yet (an interrupted first write, a new file).
+  if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+    result.ok = true;
+    return result;
+  }
   size_t lineNo = 0;
   bool sawHeader = false;
-  Key* current = nullptr;
+  // Folded key path -> index in the document; per key, folded value name -> index in its values.
+  std::unordered_map<std::string, size_t> keyIndex;
+  std::vector<std::unordered_map<std::string, size_t>> valueIndex;
+  size_t current = 0;
+  bool inKey = false;
   size_t start = 0;
   while (start <= text.size()) {
     size_t end = text.find('\n', start);
@@ -128,17 +186,15 @@ ParseResult parseRegText(std::string_view text) {
         result.error = lineError(lineNo, "key deletions are not stored in this file");
         return result;
       }
-      Key* found = nullptr;
-      for (auto& k : result.document.keys) {
-        if (namesEqual(k.path, path)) found = &k;
+      const auto [at, added] = keyIndex.try_emplace(foldName(path), result.document.keys.size());
+      if (added) {
+        result.document.keys.push_back(Key{std::move(path), {}});
+        valueIndex.emplace_back();
       }
-      if (!found) {
-        result.document.keys.push_back(Key{path, {}});
-        found = &result.document.keys.back();
-      }
-      current = found;
+      current = at->second;
+      inKey = true;
     } else {
-      if (!current) {
+      if (!inKey) {
         result.error = lineError(lineNo, "value outside any key");
         return result;
       }
@@ -173,14 +229,13 @@ ParseResult parseRegText(std::string_view text) {
         result.error = lineError(lineNo, "unsupported value type");
         return result;
       }
-      bool replaced = false;
-      for (auto& v : current->values) {
-        if (namesEqual(v.name, value.name)) {
-          v = value;
-          replaced = true;
-        }
+      auto& values = result.document.keys[current].values;
+      const auto [at, added] = valueIndex[current].try_emplace(foldName(value.name), values.size());
+      if (added) {
+        values.push_back(std::move(value));
+      } else {
+        values[at->second] = std::move(value);
       }
-      if (!replaced) current->values.push_back(std::move(value));
     }
     if (last) break;
   }

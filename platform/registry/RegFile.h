@@ -41,10 +41,19 @@ struct ParseResult {
 
 inline constexpr std::string_view kRegHeader = "Windows Registry Editor Version 5.00";
 
+// An empty text (or one of blanks only) is an empty store. Parsing time grows linearly with the
+// text: keys and values are found through an index.
 [[nodiscard]] ParseResult parseRegText(std::string_view text);
 [[nodiscard]] std::string formatRegText(const Document& document);
 
-// Key and value names compare without regard to ASCII case, as the platform's registry does.
+// Key and value names compare without regard to letter case, for every alphabet (Unicode case
+// folding of UTF-8 text), as the platform's registry does: «Δοκιμή» and «ΔΟΚΙΜΉ» are one name.
 [[nodiscard]] bool namesEqual(std::string_view a, std::string_view b);
+// The form in which names compare: case-folded UTF-8; bytes that are not UTF-8 are kept as they are.
+[[nodiscard]] std::string foldName(std::string_view name);
+
+// Whether a name or a text holds a control character (below U+0020, or DEL). Such text is never
+// stored: a name that cannot be typed or shown is one nobody can read back.
+[[nodiscard]] bool hasControlCharacter(std::string_view text);
 
 }  // namespace vantorel::registry

@@ -11,21 +11,53 @@
 
 namespace vantorel::registry {
 
+// Changes to the store that are applied together: one load, every change, one save, under the
+// store's lock. Registering a component is one of these, so that two registrations running side
+// by side both end up in the store.
+class RegistryChanges {
+ public:
+  void createKey(std::string_view key);
+  void setString(std::string_view key, std::string_view name, std::string_view text);
+  void setDword(std::string_view key, std::string_view name, uint32_t value);
+  // Removing what is not there is no failure within a batch.
+  void deleteValue(std::string_view key, std::string_view name);
+  void deleteKey(std::string_view key);
+
+  [[nodiscard]] bool empty() const { return changes_.empty(); }
+
+ private:
+  friend class RegistryStore;
+  enum class Kind { CreateKey, SetValue, DeleteValue, DeleteKey };
+  struct Change {
+    Kind kind;
+    std::string key;
+    Value value;  // name (and value for SetValue)
+  };
+  std::vector<Change> changes_;
+};
+
 // A typed key/value store kept in one ".reg" text file. Every operation reads the file afresh, so
 // that separate processes (the program, the registration tool, the installer) see each other's
-// writes; every change is written to a temporary file and renamed over the old one.
+// writes. Every change holds an advisory lock on "<file>.lock" from its load to its save, and the
+// new text goes to a temporary file with a random name that is renamed over the old one, so
+// concurrent writers lose nothing and a reader never sees half a file.
 //
 // A file that cannot be parsed is never overwritten: reads find nothing, writes fail, and
-// lastError() says what is wrong and where.
+// lastError() says what is wrong and where. The same holds for a store that another user could
+// have planted: a file owned by another user (other than the administrator) or writable by
+// others, or one in a folder that others may write to.
 //
 // Key paths are written with "\" between names and begin with a root such as
 // HKEY_LOCAL_MACHINE (HKLM, HKCU and HKCR are accepted and written out in full). Names compare
-// without regard to case. An empty value name is the key's default value.
+// without regard to case. An empty value name is the key's default value. Names and string
+// values with control characters are refused.
 class RegistryStore {
  public:
   explicit RegistryStore(std::filesystem::path file);
 
-  // $VANTOREL_REGISTRY when set, else ~/.config/vantorel/registry.reg.
+  // $VANTOREL_REGISTRY when set, else ~/.config/vantorel/registry.reg, the home folder being
+  // $HOME or, when that is unset, the user's home in the password database. Empty when there is
+  // no home folder at all: such a store fails every operation.
   [[nodiscard]] static std::filesystem::path defaultPath();
 
   [[nodiscard]] const std::filesystem::path& path() const { return file_; }
@@ -41,18 +73,27 @@ class RegistryStore {
   bool createKey(std::string_view key);
   bool setString(std::string_view key, std::string_view name, std::string_view text);
   bool setDword(std::string_view key, std::string_view name, uint32_t value);
+  // False when the value or key is not there.
   bool deleteValue(std::string_view key, std::string_view name);
   // Removes the key with everything below it.
   bool deleteKey(std::string_view key);
+  // All of the changes or none of them.
+  bool apply(const RegistryChanges& changes);
+
+  // A store file that cannot be parsed is renamed "<file>.bad-<date>-<time>" so that a fresh store
+  // can start; returns the new name, or nothing when the file was sound, missing or could not be
+  // moved (lastError() then says why). A refused store (another user's) is left alone.
+  std::optional<std::filesystem::path> setAsideIfDamaged();
 
   // Canonical form of a key path: full root name, single separators, no trailing separator.
-  // Nothing when the root is unknown or a name is empty.
+  // Nothing when the root is unknown, a name is empty or holds a control character or a bracket.
   [[nodiscard]] static std::optional<std::string> normaliseKey(std::string_view key);
 
  private:
-  [[nodiscard]] std::optional<Document> load() const;
+  enum class LoadFault { None, Refused, Unparsable };
+  [[nodiscard]] std::optional<Document> load(LoadFault* fault = nullptr) const;
   bool save(const Document& document);
-  bool setValue(std::string_view key, Value value);
+  bool change(const RegistryChanges& changes, bool missingIsFailure);
 
   std::filesystem::path file_;
   mutable std::string lastError_;
