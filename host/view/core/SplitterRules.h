@@ -11,9 +11,10 @@ inline constexpr int kSplitterFirstMinimum = 120;   // range when the topic scre
 inline constexpr int kSplitterResizeMinimum = 150;  // range after the view was resized
 inline constexpr int kSplitterRightMargin = 150;
 
-// The position kept inside [minimum, maximum]; when the range is empty the minimum wins.
+// The position kept inside [minimum, maximum]. On a view too narrow for the range the maximum
+// wins, so that the page pane keeps its width; the bar never leaves the view on the left.
 [[nodiscard]] constexpr int clampSplitter(int position, int minimum, int maximum) {
-  return std::max(minimum, std::min(position, maximum));
+  return std::max(0, std::min(std::max(position, minimum), maximum));
 }
 
 // Where the bar goes when the topic screen opens with a saved value: one clamped position, used

@@ -130,7 +130,8 @@ TEST(SplitterRules, SavedValuesAreClampedOnceAndSmallPositionsNotKept) {
   EXPECT_EQ(openingSplitter(-5, 800), 120);
   EXPECT_EQ(openingSplitter(100000, 800), 650);
   EXPECT_EQ(openingSplitter(216, 800), 216);
-  EXPECT_EQ(openingSplitter(300, 200), 120);  // an empty range: the minimum wins
+  EXPECT_EQ(openingSplitter(300, 250), 100);  // a narrow view: the page pane keeps its 150
+  EXPECT_EQ(openingSplitter(300, 100), 0);
   EXPECT_FALSE(splitterWorthSaving(119));
   EXPECT_TRUE(splitterWorthSaving(120));
 }

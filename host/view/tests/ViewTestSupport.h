@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "host/CMainFrame.h"
+#include "host/CQuillet2App.h"
+#include "host/components/HostComponents.h"
+#include "host/core/StartupRules.h"
+#include "host/view/CQuillet2View.h"
+#include "platform/com/Creation.h"
+#include "platform/registry/Registry.h"
+#include "platform/ui/MessageBox.h"
+
+namespace vantorel::host::viewtest {
+
+inline const QString kFakes = QStringLiteral(FAKE_COMPONENT_DIR);
+
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile f(path);
+  f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  f.write(bytes);
+}
+
+// A plain picture of one colour, saved as the 24-bit bitmap the main menu reads.
+inline void writePicture(const QString& path, QSize size, QColor colour) {
+  QImage image(size, QImage::Format_RGB888);
+  image.fill(colour);
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  image.save(path, "BMP");
+}
+
+inline const QColor kPictureGrey{90, 90, 90};
+inline const QColor kHighlightRed{200, 30, 30};
+
+// A program folder recorded as the install folder, a registry with the stand-in components, a
+// small data folder (first page, two topic pages, element index, main menu pictures), and a
+// recording message-box service.
+struct ViewSandbox {
+  QTemporaryDir dir;
+  ui::RecordingMessageBoxes boxes;
+  QString programFolder;
+  QString dataFolder;
+  std::unique_ptr<CQuillet2App> app;
+
+  explicit ViewSandbox(const QStringList& components = {u"tabrelgk.ocx"_qs, u"brovikgk.ocx"_qs, u"dravixgk.ocx"_qs,
+                                                        u"kestringk.ocx"_qs, u"fennickgk.ocx"_qs, u"webfake.ocx"_qs}) {
+    registry::useStoreFile(dir.filePath(u"registry.reg"_qs).toStdString());
+    for (const QString& file : components) (void)com::registerLibrary((kFakes + file).toStdString());
+    programFolder = dir.filePath(u"program"_qs);
+    QDir().mkpath(programFolder);
+    registry::store().createKey(registryKeyPath());
+    registry::store().setString(registryKeyPath(), "Directory", programFolder.toStdString());
+    dataFolder = dir.filePath(u"disc"_qs) + u'/';
+    writeFile(dataFolder + u"a.htm"_qs, "<html><body>first</body></html>");
+    writeFile(dataFolder + u"17/0070"_qs,
+              "<html><body>\x05"
+              "CDimages/x.bmp ~Gterm0001word~ </body></html>\n");
+    writeFile(dataFolder + u"41/0000"_qs, "<html><body>elements and compounds</body></html>\n");
+    // Element 26 twice (the first entry counts), element 8 once, and two stray bytes.
+    writeFile(dataFolder + u"ptable.ndx"_qs, QByteArray("\x1a\x5b\x42\x06\x00"
+                                                        "\x1a\xe7\x03\x00\x00"
+                                                        "\x08\x22\x42\x06\x00"
+                                                        "\x01\x02",
+                                                        17));
+    writePicture(dataFolder + u"images/mainmenu.bmp"_qs, {630, 330}, kPictureGrey);
+    for (const char* name : {"cm", "struct", "ec", "ca", "source", "history", "concepts", "pte", "da"})
+      writePicture(dataFolder + u"images/"_qs + QLatin1String(name) + u".bmp"_qs, {369, 191}, kHighlightRed);
+    writeFile(programFolder + u"/qset.ini"_qs,
+              ("[Settings]\r\nDataPath=" + dataFolder + "\r\nBookmark=" + dir.filePath(u"b.dat"_qs) + "\r\n").toUtf8());
+  }
+
+  void setSavedSplitter(int32_t value) {
+    registry::store().setDword(registryKeyPath(), "Splitter", static_cast<uint32_t>(value));
+  }
+
+  // Runs the program's start-up with a real frame and view (not shown unless `show`).
+  CMainFrame* start(bool show = true, QSize size = {800, 600}) {
+    CQuillet2App::Environment env;
+    env.programPath = programFolder + u"/pelorin"_qs;
+    env.tempFolder = dir.filePath(u"tmp"_qs) + u'/';
+    QDir().mkpath(env.tempFolder);
+    env.showSplash = false;
+    env.wait = [](int) {};
+    env.findFolder = [](QWidget*, int) { return std::nullopt; };
+    env.createMainFrame = [show, size](CQuillet2App& a) -> std::unique_ptr<QWidget> {
+      auto frame = std::make_unique<CMainFrame>(a);
+      auto* view = new CQuillet2View(a);
+      frame->setView(view);
+      view->OnInitialUpdate();
+      frame->resize(size);
+      if (show) {
+        frame->show();
+        (void)QTest::qWaitForWindowExposed(frame.get());
+      }
+      return frame;
+    };
+    app = std::make_unique<CQuillet2App>(env);
+    if (!app->InitInstance()) return nullptr;
+    return static_cast<CMainFrame*>(app->mainFrame());
+  }
+
+  [[nodiscard]] QStringList shownTexts() const {
+    QStringList texts;
+    for (const auto& shown : boxes.shown()) texts << shown.text;
+    return texts;
+  }
+};
+
+// What a stand-in component was asked to do so far, one call a line.
+inline QString callLog(CComponentWnd& component) {
+  auto* control = dynamic_cast<com::Control*>(component.widget());
+  return control ? control->invoke(90, com::InvokeKind::Method, {}).value.toString() : QString();
+}
+
+// Makes a stand-in component fire event `event` with two numbers.
+inline void fireEvent(CComponentWnd& component, int event, int a, int b = 0) {
+  auto* control = dynamic_cast<com::Control*>(component.widget());
+  (void)control->invoke(91, com::InvokeKind::Method,
+                        {com::Variant::fromLong(event), com::Variant::fromLong(a), com::Variant::fromLong(b)});
+}
+
+}  // namespace vantorel::host::viewtest
