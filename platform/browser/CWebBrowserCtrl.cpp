@@ -140,7 +140,7 @@ void CWebBrowserCtrl::Refresh2() {
   if (path_.isEmpty()) return;
   const int y = scroll_->verticalScrollBar()->value();
   const int x = scroll_->horizontalScrollBar()->value();
-  show(path_, true);
+  showPage(path_, true);
   scroll_->verticalScrollBar()->setValue(y);
   scroll_->horizontalScrollBar()->setValue(x);
 }
@@ -159,7 +159,7 @@ void CWebBrowserCtrl::go(const QString& address, int flags) {
   if (!self || cancelled) return;
   const LinkTarget target = resolveLink(address.toStdString(), folderOf(path_.toStdString()));
   switch (target.kind) {
-    case LinkKind::Page: show(fromLocal(target.target), (flags & navflags::kNoReadFromCache) != 0); break;
+    case LinkKind::Page: showPage(fromLocal(target.target), (flags & navflags::kNoReadFromCache) != 0); break;
     case LinkKind::Desktop: shell::openUrl(address.trimmed()); break;
     case LinkKind::SamePage:
     case LinkKind::Refused: break;
@@ -185,7 +185,7 @@ QByteArray CWebBrowserCtrl::pageBytes(const QString& path, bool fromDisk) {
   return bytes;
 }
 
-void CWebBrowserCtrl::show(const QString& asked, bool fromDisk) {
+void CWebBrowserCtrl::showPage(const QString& asked, bool fromDisk) {
   refreshTimer_.stop();
   const QString path = container_.resolvePath(asked);
   const QByteArray bytes = pageBytes(path, fromDisk);

@@ -74,7 +74,7 @@ class CWebBrowserCtrl : public com::Control {
   [[nodiscard]] bool cancelledBefore(const QString& address, int flags);
   // Follows `address` (relative ones against the shown page) by the link rules.
   void go(const QString& address, int flags);
-  void show(const QString& path, bool fromDisk);
+  void showPage(const QString& path, bool fromDisk);
   [[nodiscard]] QByteArray pageBytes(const QString& path, bool fromDisk);
   void dropEmbedded();
   void createEmbedded();

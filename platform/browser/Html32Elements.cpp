@@ -115,6 +115,9 @@ class TableElement : public litehtml::el_table {
     lowerAlignments(*this);
     if (get_attr("width")) set_attr("width", html32::length(attr(*this, "width")).c_str());
     el_table::parse_attributes();
+    // A table aligned left or right stands at that side with the text flowing around it.
+    const std::string align = attr(*this, "align");
+    if (align == "left" || align == "right") addProperty(m_style, "float", align, this);
     const std::string border = attr(*this, "border");
     if (get_attr("border")) {
       const int n = border.empty() ? 1 : wholeNumber(border);
@@ -192,13 +195,19 @@ class RuleElement : public litehtml::html_tag {
  public:
   using html_tag::html_tag;
   void parse_attributes() override {
-    const int size = get_attr("size") ? std::max(1, wholeNumber(attr(*this, "size"))) : 2;
+    // The rule is drawn by its top and bottom borders: an empty block has no height of its own.
+    const int size = get_attr("size") ? std::clamp(wholeNumber(attr(*this, "size")), 1, 100) : 2;
+    addProperty(m_style, "border-style", "none", this);
+    addProperty(m_style, "border-top-style", "solid", this);
     if (get_attr("noshade")) {
-      addProperty(m_style, "border-style", "none", this);
-      addProperty(m_style, "background-color", "#808080", this);
-      addProperty(m_style, "height", std::to_string(size) + "px", this);
+      addProperty(m_style, "border-top-width", std::to_string(size) + "px", this);
+      addProperty(m_style, "border-top-color", "#808080", this);
     } else {
-      addProperty(m_style, "height", std::to_string(std::max(0, size - 2)) + "px", this);
+      addProperty(m_style, "border-top-width", std::to_string(std::max(1, size - 1)) + "px", this);
+      addProperty(m_style, "border-top-color", "#a0a0a0", this);
+      addProperty(m_style, "border-bottom-style", "solid", this);
+      addProperty(m_style, "border-bottom-width", "1px", this);
+      addProperty(m_style, "border-bottom-color", "#ffffff", this);
     }
     addProperty(m_style, "width", html32::length(attr(*this, "width")), this);
     const std::string align = html32::align(attr(*this, "align"));
@@ -296,8 +305,8 @@ tt, code, kbd, samp, pre, listing, xmp { font-family: 'Courier New'; }
 pre, listing, xmp { white-space: pre; margin-top: 1em; margin-bottom: 1em; }
 big { font-size: larger; }
 small { font-size: smaller; }
-sub { vertical-align: sub; font-size: smaller; }
-sup { vertical-align: super; font-size: smaller; }
+sub { position: relative; top: 0.3em; font-size: smaller; }
+sup { position: relative; top: -0.4em; font-size: smaller; }
 nobr { white-space: nowrap; }
 h1 { font-size: 32px; font-weight: bold; margin: 0.67em 0; }
 h2 { font-size: 24px; font-weight: bold; margin: 0.83em 0; }
@@ -316,7 +325,7 @@ dd { margin-left: 40px; }
 a:link, a:visited { text-decoration: underline; color: #0000ff; cursor: pointer; }
 img { display: inline-block; }
 embed, object { display: inline-block; }
-hr { display: block; margin: 8px auto; border-style: inset; border-width: 1px; border-color: #a0a0a0; }
+hr { display: block; margin: 8px auto; }
 table { display: table; border-collapse: separate; border-spacing: 2px; font-size: 16px; font-weight: normal; font-style: normal; text-align: left; }
 thead { display: table-header-group; vertical-align: middle; }
 tbody { display: table-row-group; vertical-align: middle; }
