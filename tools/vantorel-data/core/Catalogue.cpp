@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <set>
+#include <utility>
 
+#include "platform/catalogue/TitleFiles.h"
 #include "platform/codepage/Cp1253.h"
 #include "tools/vantorel-data/core/Bytes.h"
 
@@ -199,35 +201,19 @@ std::string encodeFirstLetters(const std::vector<std::string>& sortedWords) {
 }
 
 std::vector<std::string> readTitles(std::string_view bytes) {
-  std::vector<std::string> out;
-  for (size_t at = 0; at + kTitleRecordSize <= bytes.size(); at += kTitleRecordSize)
-    out.emplace_back(fixedText(bytes.substr(at, kTitleRecordSize)));
-  return out;
+  return catalogue::parseTitleRecords(bytes);
 }
 
 std::vector<TopicRecord> readTopics(std::string_view bytes) {
-  std::vector<TopicRecord> out;
-  out.reserve(bytes.size() / kTopicRecordSize);
-  for (size_t at = 0; at + kTopicRecordSize <= bytes.size(); at += kTopicRecordSize)
-    out.push_back({std::string(fixedText(bytes.substr(at, 100))), getI32(bytes, at + 100), getI32(bytes, at + 104),
-                   getI32(bytes, at + 108)});
-  return out;
+  return catalogue::parseTopicRecords(bytes);
 }
 
 std::vector<WordRecord> readWords(std::string_view bytes) {
-  std::vector<WordRecord> out;
-  out.reserve(bytes.size() / kWordRecordSize);
-  for (size_t at = 0; at + kWordRecordSize <= bytes.size(); at += kWordRecordSize)
-    out.push_back({std::string(fixedText(bytes.substr(at, 32))), getI32(bytes, at + 32), getI32(bytes, at + 36),
-                   getI16(bytes, at + 40)});
-  return out;
+  return catalogue::parseWordRecords(bytes);
 }
 
 std::vector<AssociationRecord> readAssociations(std::string_view bytes) {
-  std::vector<AssociationRecord> out;
-  for (size_t at = 0; at + kAssociationRecordSize <= bytes.size(); at += kAssociationRecordSize)
-    out.push_back({getI32(bytes, at), getI32(bytes, at + 4)});
-  return out;
+  return catalogue::parseAssociationRecords(bytes);
 }
 
 std::vector<ElementIndexEntry> readElementIndex(std::string_view bytes) {
@@ -238,31 +224,19 @@ std::vector<ElementIndexEntry> readElementIndex(std::string_view bytes) {
 }
 
 std::vector<std::string> readWordList(std::string_view bytes) {
-  std::vector<std::string> out;
-  for (size_t at = 0; at + kWordListRecordSize <= bytes.size(); at += kWordListRecordSize)
-    out.emplace_back(fixedText(bytes.substr(at, kWordListRecordSize)));
-  return out;
+  return catalogue::parseWordList(bytes);
 }
 
 std::vector<Alternative> readAlternatives(std::string_view bytes) {
-  std::vector<Alternative> out;
-  for (size_t at = 0; at + kAlternativeRecordSize <= bytes.size(); at += kAlternativeRecordSize)
-    out.push_back({getI32(bytes, at), std::string(fixedText(bytes.substr(at + 4, 26)))});
-  return out;
+  return catalogue::parseAlternatives(bytes);
 }
 
 std::vector<FirstLetter> readFirstLetters(std::string_view bytes) {
-  std::vector<FirstLetter> out;
-  for (size_t at = 0; at + kFirstLetterRecordSize <= bytes.size(); at += kFirstLetterRecordSize)
-    out.push_back({static_cast<unsigned char>(bytes[at]), getU16(bytes, at + 1), getU16(bytes, at + 3)});
-  return out;
+  return catalogue::parseFirstLetters(bytes);
 }
 
 std::string fixTitle(std::string title) {
-  static const std::string examining = cp("Εξετάζοντας "), inspection = cp("Τελική επιθεώρηση ");
-  if (title.size() == 59 && title.starts_with(examining)) return title + cp("υ");
-  if (title.size() == 59 && title.starts_with(inspection)) title.pop_back();
-  return title;
+  return catalogue::fixTitle(std::move(title));
 }
 
 std::string lowerCase(std::string_view text) {

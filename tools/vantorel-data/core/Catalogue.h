@@ -6,21 +6,25 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/catalogue/CatalogueNames.h"
+#include "platform/catalogue/TopicFiles.h"
+#include "platform/catalogue/WordFiles.h"
+
 // The topic catalogue: title files, the word files, the topic trees and association files of the
 // seven routes, and the element index. Fixed records, little-endian, CP1253 text NUL-terminated
 // inside its field. Readers take the bytes as they are: a count is always the length divided by
 // the record size, and a trailing partial record is ignored.
 namespace vantorel::data {
 
-inline constexpr size_t kTitleRecordSize = 60;
-inline constexpr size_t kWordRecordSize = 43;
-inline constexpr size_t kTopicRecordSize = 112;
-inline constexpr size_t kAssociationRecordSize = 8;
+inline constexpr size_t kTitleRecordSize = catalogue::kTitleRecordSize;
+inline constexpr size_t kWordRecordSize = catalogue::kWordRecordSize;
+inline constexpr size_t kTopicRecordSize = catalogue::kTopicRecordSize;
+inline constexpr size_t kAssociationRecordSize = catalogue::kAssociationRecordSize;
 inline constexpr size_t kElementIndexEntrySize = 5;
-inline constexpr size_t kWordListRecordSize = 32;
-inline constexpr size_t kAlternativeRecordSize = 30;
-inline constexpr size_t kFirstLetterRecordSize = 8;
-inline constexpr size_t kMaxFirstLetterRecords = 200;
+inline constexpr size_t kWordListRecordSize = catalogue::kWordListRecordSize;
+inline constexpr size_t kAlternativeRecordSize = catalogue::kAlternativeRecordSize;
+inline constexpr size_t kFirstLetterRecordSize = catalogue::kFirstLetterRecordSize;
+inline constexpr size_t kMaxFirstLetterRecords = catalogue::kMaxFirstLetterRecords;
 inline constexpr int kRouteCount = 7;
 inline constexpr int kMaxTopicLevel = 4;
 
@@ -61,34 +65,17 @@ inline constexpr int kElementSectionCount = 10;
 // the field without a NUL (the title file has two such records). Longer texts are refused.
 [[nodiscard]] bool putFixedText(std::string& out, std::string_view text, size_t size);
 
-struct TopicRecord {
-  std::string title;  // CP1253
-  int32_t page = 0;
-  int32_t level = 0;
-  int32_t recordId = 0;
-};
-
-struct WordRecord {
-  std::string word;  // CP1253, lower case
-  int32_t recordId = 0;
-  int32_t assetId = 0;
-  int16_t route = 0;
-};
-
-struct AssociationRecord {
-  int32_t recordId = 0;
-  int32_t assetId = 0;
-};
+// The records, and the readers below, are the ones the program itself uses.
+using catalogue::AssociationRecord;
+using catalogue::TopicRecord;
+using catalogue::WordRecord;
 
 struct ElementIndexEntry {
   uint8_t element = 0;
   uint32_t recordId = 0;
 };
 
-struct Alternative {
-  int32_t group = 0;
-  std::string word;
-};
+using catalogue::Alternative;
 
 // Encoders refuse what the record cannot hold: an empty result means a value did not fit.
 [[nodiscard]] std::optional<std::string> encodeTitles(const std::vector<std::string>& titles);
@@ -109,11 +96,7 @@ struct Alternative {
 [[nodiscard]] std::vector<ElementIndexEntry> readElementIndex(std::string_view bytes);
 [[nodiscard]] std::vector<std::string> readWordList(std::string_view bytes);
 [[nodiscard]] std::vector<Alternative> readAlternatives(std::string_view bytes);
-struct FirstLetter {
-  unsigned char letter = 0;
-  uint16_t first = 0;
-  uint16_t count = 0;
-};
+using catalogue::FirstLetter;
 [[nodiscard]] std::vector<FirstLetter> readFirstLetters(std::string_view bytes);
 
 // The title the browser lists: the two full-width titles of the sample disc are repaired.
