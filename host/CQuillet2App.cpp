@@ -39,6 +39,7 @@ CQuillet2App::Environment CQuillet2App::systemEnvironment() {
     env.colourDepth = screen->depth();
   }
   env.tempFolder = shell::tempFolder();
+  env.bookmarkFallbackFolder = shell::privateDataFolder();
   env.findFolder = [](QWidget* parent, int mode) -> std::optional<QString> {
     CFindFolderDlg dialog(parent, mode == 0 ? CFindFolderDlg::Mode::LocateDisc : CFindFolderDlg::Mode::BookmarkFolder);
     if (dialog.DoModal() != QDialog::Accepted) return std::nullopt;
@@ -170,7 +171,10 @@ void CQuillet2App::settleBookmarkPath() {
     bookmarkPath_ = QString::fromStdString(withTrailingSeparator(chosen->toStdString())) +
                     QString::fromUtf8(kBookmarkName.data(), kBookmarkName.size());
   } else {
-    bookmarkPath_ = env_.tempFolder + QString::fromUtf8(kTempBookmarkName.data(), kTempBookmarkName.size());
+    // Never the shared temporary folder, where others could read the file or plant one.
+    const QString folder = env_.bookmarkFallbackFolder;
+    if (folder.isEmpty()) return;  // nowhere private to keep bookmarks: this run keeps none
+    bookmarkPath_ = folder + QString::fromUtf8(kTempBookmarkName.data(), kTempBookmarkName.size());
   }
   writeSetting(kBookmarkKey, bookmarkPath_);
 }

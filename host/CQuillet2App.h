@@ -24,6 +24,9 @@ class CQuillet2App {
     QSize screenSize{1024, 768};
     int colourDepth = 24;
     QString tempFolder;  // ends in a separator
+    // Where the bookmark file goes when the user cancels the bookmark folder question: the user's
+    // own data folder (owner-only), ending in a separator; empty when there is none.
+    QString bookmarkFallbackFolder;
     // The folder locator in a mode (0 data disc, 1 bookmark folder); nothing on Cancel.
     std::function<std::optional<QString>(QWidget* parent, int mode)> findFolder;
     // Creates and shows the main frame; null when it cannot.

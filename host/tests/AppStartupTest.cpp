@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 #include "host/CQuillet2App.h"
 #include "host/core/StartupRules.h"
 #include "host/tests/HostTestSupport.h"
@@ -38,10 +41,10 @@ TEST(AppStartup, LocatorLoopsUntilTheFirstPageIsFound) {
   ASSERT_TRUE(app.InitInstance());
   EXPECT_EQ(box.locatorModes, (std::vector<int>{0, 0, 1}));
   EXPECT_EQ(app.dataFolder(), disc + u'/');
-  // Cancelling the bookmark question puts the file in the temporary folder and records it.
-  EXPECT_EQ(app.bookmarkPath(), box.tempFolder + u"qv2kbookmark.dat"_qs);
-  EXPECT_EQ(box.settingsText(),
-            u"[Settings]\r\nDataPath="_qs + disc + u"\r\nBookmark="_qs + box.tempFolder + u"qv2kbookmark.dat\r\n"_qs);
+  // Cancelling the bookmark question puts the file in the user's own data folder and records it.
+  EXPECT_EQ(app.bookmarkPath(), box.privateFolder + u"qv2kbookmark.dat"_qs);
+  EXPECT_EQ(box.settingsText(), u"[Settings]\r\nDataPath="_qs + disc + u"\r\nBookmark="_qs + box.privateFolder +
+                                    u"qv2kbookmark.dat\r\n"_qs);
 
   // The next start asks nothing.
   box.locatorModes.clear();
@@ -165,4 +168,38 @@ TEST(AppStartup, ColourDepthAdviceAndFrameFailure) {
   CQuillet2App app(box.environment({1024, 768}, 4));
   EXPECT_FALSE(app.InitInstance());
   EXPECT_TRUE(boxes.shown().empty());  // the advice comes only after the frame
+}
+
+TEST(AppStartup, WithoutAPrivateFolderCancelKeepsNoBookmarkFile) {
+  Sandbox box;
+  const QString disc = box.dataFolder(u"disc"_qs);
+  writeFile(box.programFolder + u"/qset.ini"_qs, ("DataPath=" + disc + "\r\n").toUtf8());
+  auto env = box.environment();
+  env.bookmarkFallbackFolder.clear();
+  CQuillet2App app(env);
+  ASSERT_TRUE(app.InitInstance());
+  EXPECT_EQ(box.locatorModes, (std::vector<int>{1}));
+  EXPECT_TRUE(app.bookmarkPath().isEmpty());
+  EXPECT_FALSE(box.settingsText().contains(u"Bookmark"_qs));
+  EXPECT_FALSE(box.settingsText().contains(box.tempFolder));
+}
+
+TEST(AppStartup, TheRealEnvironmentKeepsBookmarksInAnOwnerOnlyFolder) {
+  QTemporaryDir home;
+  const QByteArray saved = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", home.path().toUtf8());
+  const CQuillet2App::Environment env = CQuillet2App::systemEnvironment();
+  if (saved.isNull()) {
+    qunsetenv("XDG_DATA_HOME");
+  } else {
+    qputenv("XDG_DATA_HOME", saved);
+  }
+  ASSERT_TRUE(env.bookmarkFallbackFolder.startsWith(home.path() + u'/')) << env.bookmarkFallbackFolder.toStdString();
+  EXPECT_TRUE(env.bookmarkFallbackFolder.endsWith(u'/'));
+  const QFileInfo info(env.bookmarkFallbackFolder);
+  EXPECT_TRUE(info.isDir());
+  const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                      QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+  EXPECT_FALSE(info.permissions() & others);
+  EXPECT_TRUE(info.permissions().testFlags(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
 }

@@ -32,6 +32,7 @@ struct Sandbox {
   QTemporaryDir dir;
   QString programFolder;
   QString tempFolder;
+  QString privateFolder;       // stands in for the user's own data folder
   QStringList locatorAnswers;  // "" stands for Cancel
   std::vector<int> locatorModes;
   bool frameFails = false;
@@ -42,6 +43,8 @@ struct Sandbox {
     tempFolder = dir.filePath(u"tmp"_qs) + u'/';
     QDir().mkpath(programFolder);
     QDir().mkpath(tempFolder);
+    privateFolder = dir.filePath(u"private"_qs) + u'/';
+    QDir().mkpath(privateFolder);
     registry::useStoreFile(dir.filePath(u"registry.reg"_qs).toStdString());
   }
 
@@ -60,6 +63,7 @@ struct Sandbox {
     env.screenSize = screen;
     env.colourDepth = depth;
     env.tempFolder = tempFolder;
+    env.bookmarkFallbackFolder = privateFolder;
     env.showSplash = false;
     env.wait = [](int) {};
     env.findFolder = [this](QWidget*, int mode) -> std::optional<QString> {

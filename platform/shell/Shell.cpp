@@ -1,10 +1,13 @@
 #include "platform/shell/Shell.h"
 
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QUrl>
 #include <algorithm>
@@ -26,6 +29,18 @@ std::function<bool(const QString&)>& openHandler() {
 
 QString tempFolder() {
   return withSeparator(QDir::tempPath());
+}
+
+QString privateDataFolder() {
+  const QString path = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+  if (path.isEmpty() || !QDir().mkpath(path)) return {};
+  constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+  QFile::setPermissions(path, ownerOnly);
+  const QFileInfo info(path);
+  const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                      QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+  if (info.isSymLink() || !info.isDir() || info.ownerId() != ::geteuid() || (info.permissions() & others)) return {};
+  return withSeparator(path);
 }
 
 QString systemFolder() {
@@ -54,16 +69,32 @@ VolumeKind volumeKindOf(const QString& type, const QString& rootPath) {
   return VolumeKind::Fixed;
 }
 
+bool isUserVolume(const QString& type, const QString& device, const QString& rootPath) {
+  const QString root = withSeparator(rootPath);
+  if (root == u"/"_qs) return true;  // whatever it is mounted from, the root holds the user's files
+  if (isPseudoFileSystem(type)) return false;
+  // Kernel and runtime folders are not places a user keeps data.
+  if (root.startsWith(u"/proc/"_qs) || root.startsWith(u"/sys/"_qs) || root.startsWith(u"/dev/"_qs) ||
+      root.startsWith(u"/run/"_qs) || root.startsWith(u"/snap/"_qs) || root.startsWith(u"/boot/"_qs))
+    return false;
+  const VolumeKind kind = volumeKindOf(type, root);
+  // Discs (a mounted disc image too) and network shares are where a data disc may be.
+  if (kind == VolumeKind::CdRom || kind == VolumeKind::Remote) return true;
+  // Packages, layered and memory file systems are the system's or a sandbox's, not storage.
+  static const QStringList notStorage = {u"squashfs"_qs,        u"overlay"_qs, u"tmpfs"_qs, u"ramfs"_qs,
+                                         u"fuse.squashfuse"_qs, u"erofs"_qs,   u"cramfs"_qs};
+  if (notStorage.contains(type)) return false;
+  // Real storage is a block device; a loop device is an image file seen as one.
+  return device.startsWith(u"/dev/"_qs) && !device.startsWith(u"/dev/loop"_qs);
+}
+
 std::vector<Volume> volumes() {
   std::vector<Volume> out;
   for (const QStorageInfo& s : QStorageInfo::mountedVolumes()) {
     const QString type = QString::fromLatin1(s.fileSystemType());
     const QString root = withSeparator(s.rootPath());
-    if (!s.isValid() || isPseudoFileSystem(type)) continue;
-    // Kernel and runtime folders are not places a user keeps data.
-    if (root.startsWith(u"/proc/"_qs) || root.startsWith(u"/sys/"_qs) || root.startsWith(u"/dev/"_qs) ||
-        root == u"/run/"_qs || root.startsWith(u"/run/lock"_qs) || root.startsWith(u"/run/user/"_qs))
-      continue;
+    if (!s.isValid() || !isUserVolume(type, QString::fromLocal8Bit(s.device()), root)) continue;
+    if (!QFileInfo(root).isDir()) continue;  // a single file mounted over another
     if (std::any_of(out.begin(), out.end(), [&](const Volume& v) { return v.rootPath == root; })) continue;
     out.push_back({root, s.name(), volumeKindOf(type, root)});
   }

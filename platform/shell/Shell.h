@@ -23,8 +23,16 @@ struct Volume {
   VolumeKind kind = VolumeKind::Unknown;
 };
 
-// The mounted volumes that hold files (pseudo file systems left out), the root first.
+// The user's own data folder (the application's local data location), ending in a separator:
+// created when missing with owner-only rights, and refused (empty) when another user owns it or
+// others may enter it. The place for files the program keeps when the user chose no folder.
+[[nodiscard]] QString privateDataFolder();
+
+// The mounted volumes that hold the user's files, the root first: real storage, removable media,
+// discs and network shares (pseudo file systems, images and sandbox mounts left out).
 [[nodiscard]] std::vector<Volume> volumes();
+// Whether a mount is such a volume, from its file-system type, device and mount point.
+[[nodiscard]] bool isUserVolume(const QString& fileSystemType, const QString& device, const QString& rootPath);
 // The kind of a volume from its file-system type and mount point.
 [[nodiscard]] VolumeKind volumeKindOf(const QString& fileSystemType, const QString& rootPath);
 // Whether a file-system type is a kernel pseudo file system that holds no user files.

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include "platform/shell/Shell.h"
 
@@ -45,4 +51,62 @@ TEST(Shell, OpeningGoesThroughTheInstalledHandler) {
   EXPECT_TRUE(shell::openDocument(u"/tmp/a.txt"_qs));
   shell::setOpenHandler({});
   EXPECT_EQ(opened, (QStringList{u"https://example.org/"_qs, u"/tmp/a.txt"_qs}));
+}
+
+TEST(Shell, OnlyRealStorageRemovableMediaDiscsAndSharesAreVolumes) {
+  struct Mount {
+    const char* type;
+    const char* device;
+    const char* root;
+    bool listed;
+  };
+  const Mount mounts[] = {
+      {"ext4", "/dev/vda1", "/", true},
+      {"overlay", "overlay", "/", true},  // a sandbox's root still holds the user's files
+      {"ext4", "/dev/sda2", "/home/", true},
+      {"vfat", "/dev/sdb1", "/media/student/USB/", true},
+      {"iso9660", "/dev/sr0", "/media/cdrom/", true},
+      {"iso9660", "/dev/loop3", "/mnt/image/", true},  // a disc image is a disc
+      {"nfs4", "school:/export", "/net/school/", true},
+      {"squashfs", "/dev/loop0", "/snap/core/123/", false},
+      {"squashfs", "/dev/loop1", "/mnt/pkg/", false},
+      {"ext4", "/dev/loop2", "/mnt/image/", false},
+      {"overlay", "overlay", "/mnt/sandbox/", false},
+      {"tmpfs", "tmpfs", "/mnt/scratch/", false},
+      {"tmpfs", "tmpfs", "/tmp/", false},
+      {"proc", "proc", "/proc/", false},
+      {"vfat", "/dev/vda15", "/boot/efi/", false},
+  };
+  for (const Mount& m : mounts) {
+    EXPECT_EQ(
+        shell::isUserVolume(QString::fromLatin1(m.type), QString::fromLatin1(m.device), QString::fromLatin1(m.root)),
+        m.listed)
+        << m.type << " " << m.device << " " << m.root;
+  }
+}
+
+TEST(Shell, PrivateDataFolderIsTheUsersOwnAndOwnerOnly) {
+  QTemporaryDir home;
+  const QByteArray saved = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", home.path().toUtf8());
+  const QString first = shell::privateDataFolder();
+  ASSERT_TRUE(first.startsWith(home.path() + u'/')) << first.toStdString();
+  EXPECT_TRUE(first.endsWith(u'/'));
+  const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                      QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+  EXPECT_FALSE(QFileInfo(first).permissions() & others);
+  // Rights others were given are taken back.
+  QFile::setPermissions(first, QFileDevice::Permissions(0x7777));
+  EXPECT_EQ(shell::privateDataFolder(), first);
+  EXPECT_FALSE(QFileInfo(first).permissions() & others);
+  // A folder another user owns is not the user's own.
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(QFile::encodeName(first).constData(), 4242, 4242), 0);
+    EXPECT_TRUE(shell::privateDataFolder().isEmpty());
+  }
+  if (saved.isNull()) {
+    qunsetenv("XDG_DATA_HOME");
+  } else {
+    qputenv("XDG_DATA_HOME", saved);
+  }
 }
