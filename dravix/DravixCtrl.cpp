@@ -90,7 +90,10 @@ CDravixCtrl::CDravixCtrl() : collator_(QLocale(QLocale::Greek, QLocale::Greece))
   for (int t = 0; t < kTableCount; ++t) chooser_->addItem(text(tableSpec(t).chooserCaptionId));
   chooser_->setCurrentIndex(tableNumber_);
   QObject::connect(chooser_, &QComboBox::activated, this, [this](int index) {
-    if (index != tableNumber_ || !table_) loadTable(index);
+    if (initialised_ && (index != tableNumber_ || !table_))
+      loadTable(index);
+    else if (!initialised_)
+      tableNumber_ = index;
   });
 
   availableList_ = new FieldList(listFonts_, this);
@@ -165,11 +168,19 @@ void CDravixCtrl::showMessage(const QString& message) {
 
 void CDravixCtrl::InitData(const QString& dataPath) {
   folder_ = dataPath;
+  initialised_ = true;
   loadTable(tableNumber_);
 }
 
 void CDravixCtrl::SetTable(int index) {
   if (!isTableNumber(index)) return;
+  if (!initialised_) {
+    // No data folder yet: the chooser shows the table, which InitData loads.
+    tableNumber_ = index;
+    const QSignalBlocker block(chooser_);
+    chooser_->setCurrentIndex(index);
+    return;
+  }
   loadTable(index);
 }
 

@@ -85,6 +85,7 @@ class CDravixCtrl : public com::Control {
   void showMessage(const QString& message);
 
   QString folder_;
+  bool initialised_ = false;  // InitData has given the data folder
   int tableNumber_ = 3;
   std::unique_ptr<LoadedTable> table_;
   FieldSelection selection_;

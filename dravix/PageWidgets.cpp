@@ -97,8 +97,8 @@ void TableChooser::paintEvent(QPaintEvent*) {
   p.drawText(QRect(kChooserIndent, 0, 101 - kChooserIndent, r.height()),
              Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, currentText());
   if (hasFocus()) {
-    p.setPen(QPen(QColor(255, 255, 255, 150), 1, Qt::DotLine));
-    p.drawRect(QRect(2, 2, 97, r.height() - 5));
+    p.setPen(QPen(QColor(140, 140, 140), 1, Qt::DotLine));
+    p.drawLine(kChooserIndent, r.height() - 4, 97, r.height() - 4);
   }
 }
 
