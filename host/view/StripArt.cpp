@@ -222,8 +222,8 @@ QImage drawStrip(Look look) {
   // The filler: a plain vertical gradient, so that stretching it sideways shows no seam.
   const Palette c = paletteOf(Look::Normal);
   QLinearGradient filler(0, 0, 0, kStripHeight);
-  filler.setColorAt(0, c.top.darker(130));
-  filler.setColorAt(1, c.bottom.darker(130));
+  filler.setColorAt(0, c.top.darker(112));
+  filler.setColorAt(1, c.bottom);
   p.fillRect(image.rect(), filler);
   p.setPen(QColor(70, 100, 150));
   p.drawLine(0, 0, kStripImageWidth, 0);
