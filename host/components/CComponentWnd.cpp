@@ -94,7 +94,10 @@ QString CComponentWnd::interfaceMismatch(const com::Control& control) const {
   for (const ExpectedMember& expected : interface_) {
     const com::MemberInfo* member = table.find(expected.dispid);
     const QString which = u"member %1"_qs.arg(expected.dispid);
-    if (!member) return which + u" is missing"_qs;
+    if (!member) {
+      if (expected.optional) continue;
+      return which + u" is missing"_qs;
+    }
     const bool wantProperty = expected.kind != InvokeKind::Method;
     if ((member->kind == com::MemberInfo::Kind::Property) != wantProperty) return which + u" is of another kind"_qs;
     if (expected.result != Variant::Type::Any && member->result != expected.result) {

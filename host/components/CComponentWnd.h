@@ -13,13 +13,15 @@
 namespace vantorel::host {
 
 // One member as the host calls it: number, kind, parameter types and result type. A member
-// whose expected result is Any is not checked for its result.
+// whose expected result is Any is not checked for its result. An optional member may be missing
+// (its calls then read as empty values), but when present it must have the expected signature.
 struct ExpectedMember {
   int dispid;
   com::InvokeKind kind;  // Method or PropertyGet (a read/write property is checked as PropertyGet)
   std::vector<com::Variant::Type> params;
   com::Variant::Type result;
   bool writable = false;  // a property that the host also writes
+  bool optional = false;
 };
 
 // The host side of one embedded component: creates it by class id as a child window of the view

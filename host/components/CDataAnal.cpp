@@ -34,11 +34,13 @@ enum : int {
   kPrintGraph,
 };
 
+// Only what start-up calls must be there; the members for bookmarks and commands are checked when
+// the component has them, and calls to missing ones read as empty values.
 ExpectedMember expectProperty(int dispid, T type, bool writable) {
-  return {dispid, InvokeKind::PropertyGet, {}, type, writable};
+  return {dispid, InvokeKind::PropertyGet, {}, type, writable, dispid != kVersion};
 }
 ExpectedMember expectMethod(int dispid, std::vector<T> params, T result) {
-  return {dispid, InvokeKind::Method, std::move(params), result};
+  return {dispid, InvokeKind::Method, std::move(params), result, false, dispid != kInitData};
 }
 
 }  // namespace

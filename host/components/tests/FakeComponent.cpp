@@ -2,7 +2,8 @@
 // host's creation, events and component check can be tried on libraries whose versions and
 // behaviour the tests decide. Each call is logged; member 90 reads the log and member 91 makes the
 // component fire an event. VANTOREL_FAKE_VERSION_<NAME> overrides the Version text and
-// VANTOREL_FAKE_BROKEN=<NAME> leaves out a member the host calls.
+// VANTOREL_FAKE_BROKEN=<NAME> changes the interface: Tabrel lacks LoadData, Dravix's
+// BMSorG is a long.
 #include <QPainter>
 #include <cstdlib>
 
@@ -46,9 +47,18 @@ constexpr Guid kDispatch{0x0FA4E001, 0x1111, 0x2222, {0, 0, 0, 0, 0, 0, 0, FAKE_
 constexpr Guid kEvents{0x0FA4E002, 0x1111, 0x2222, {0, 0, 0, 0, 0, 0, 0, FAKE_KIND}};
 constexpr Guid kTypeLib{0x0FA4E003, 0x1111, 0x2222, {0, 0, 0, 0, 0, 0, 0, FAKE_KIND}};
 
-const ComponentIdentity kIdentity{kClass,           kDispatch,     kEvents, kTypeLib,  "VANTOREL.Fake" FAKE_PROGID ".1",
-                                  "Fake component", FAKE_VERSION,  0x20191, "FAKELib", "Fake component",
-                                  "_DFake",         "_DFakeEvents"};
+const ComponentIdentity kIdentity{.clsid = kClass,
+                                  .dispatchIid = kDispatch,
+                                  .eventsIid = kEvents,
+                                  .typeLibId = kTypeLib,
+                                  .progId = "VANTOREL.Fake" FAKE_PROGID ".1",
+                                  .typeName = "Fake component",
+                                  .version = FAKE_VERSION,
+                                  .miscStatus = 0x20191,
+                                  .typeLibName = "FAKELib",
+                                  .typeLibHelp = "Fake component",
+                                  .dispatchName = "_DFake",
+                                  .eventsName = "_DFakeEvents"};
 
 QString versionText() {
   const QByteArray name = QByteArray("VANTOREL_FAKE_VERSION_") + kName;
@@ -119,10 +129,10 @@ class CFakeCtrl : public Control {
     for (int id = 2; id <= 7; ++id) {
       static const char* names[] = {"", "", "BMSorG", "GraphType", "GraphFields", "ShowLabels", "Axis", "SortColumn"};
       static const T types[] = {T::Empty, T::Empty, T::Short, T::Short, T::Long, T::Bool, T::Bool, T::Short};
-      if (broken() && id == 2) continue;
+      // Broken: BMSorG as a long, as a library built against other interfaces might have it.
+      const T type = broken() && id == 2 ? T::Long : types[id];
       dispatch().property(
-          id, names[id], types[id], [this, id] { return values_[id]; },
-          [this, id](const Variant& v) { values_[id] = v; });
+          id, names[id], type, [this, id] { return values_[id]; }, [this, id](const Variant& v) { values_[id] = v; });
     }
     dispatch().property(8, "FilterLength", T::Long, [] { return Variant::fromLong(0); });
     dispatch().property(9, "FilterNum", T::Short, [] { return Variant::fromShort(0); });

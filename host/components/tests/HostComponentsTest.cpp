@@ -130,18 +130,29 @@ TEST(HostComponents, EachMissingComponentGivesItsMessageAndStops) {
   EXPECT_FALSE(hostString(61229).isEmpty());
 }
 
-// A library whose interface lacks a member the host calls does not get created, even after it
-// is registered again.
+// A library whose interface lacks a member the host needs, or has one with another signature,
+// does not get created, even after it is registered again.
 TEST(HostComponents, AComponentWithAnotherInterfaceFailsCleanly) {
-  Host host;
-  qputenv("VANTOREL_FAKE_BROKEN", "DRAVIX");
-  const auto outcome = host.create();
-  qunsetenv("VANTOREL_FAKE_BROKEN");
-  EXPECT_EQ(outcome, HostComponents::Outcome::Failed);
-  EXPECT_EQ(host.box.shownTexts(), QStringList{u"Data Analyser component not installed correctly"_qs});
-  EXPECT_TRUE(host.components.periodTable().exists());
-  EXPECT_FALSE(host.components.dataAnal().exists());
-  EXPECT_TRUE(host.components.dataAnal().lastError().contains(u"member 2"_qs));
+  struct Case {
+    const char* broken;
+    QString message;
+    QString reason;
+  };
+  for (const Case& c :
+       {Case{"TABREL", hostString(61229), u"member 2 is missing"_qs},
+        Case{"DRAVIX", u"Data Analyser component not installed correctly"_qs, u"member 2 has another type"_qs}}) {
+    Host host;
+    qputenv("VANTOREL_FAKE_BROKEN", c.broken);
+    const auto outcome = host.create();
+    qunsetenv("VANTOREL_FAKE_BROKEN");
+    EXPECT_EQ(outcome, HostComponents::Outcome::Failed);
+    EXPECT_EQ(host.box.shownTexts(), QStringList{c.message});
+    CComponentWnd& failed = c.broken == std::string("TABREL")
+                                ? static_cast<CComponentWnd&>(host.components.periodTable())
+                                : host.components.dataAnal();
+    EXPECT_FALSE(failed.exists());
+    EXPECT_EQ(failed.lastError(), c.reason);
+  }
 }
 
 TEST(HostComponents, WithoutAPageBrowserTheComponentsStayAndTheMessageIsShown) {
