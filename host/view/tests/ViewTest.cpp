@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,9 +28,15 @@ QImage grab(QWidget* widget) {
   return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// Moves the pointer to a point of the view, so that the view's hover timer sees it there too.
+void pointAt(QWidget* view, QPoint at) {
+  QCursor::setPos(view->mapToGlobal(at));
+  QTest::mouseMove(view, at);
+}
+
 // Moves the pointer to a point of the view and presses there, as a person does.
 void clickAt(QWidget* view, QPoint at) {
-  QTest::mouseMove(view, at);
+  pointAt(view, at);
   QTest::mouseClick(view, Qt::LeftButton, {}, at);
 }
 
@@ -56,12 +63,13 @@ TEST(MainView, StartsOnTheMainMenuAndLightsRegionsUnderThePointer) {
   EXPECT_EQ(box.app->componentVersions[CQuillet2App::Dravix], u"1.0.050"_qs);
 
   const QPoint o = view->mainMenuOrigin();
+  pointAt(view, o + QPoint(300, 200));  // the panel, no region
   EXPECT_EQ(grab(view).pixelColor(o + QPoint(300, 200)), kPictureGrey);
   EXPECT_EQ(grab(view).pixelColor(o + QPoint(-1, 200)), QColor(Qt::black));
 
   // Region 3 entered at its top-left corner (bounds are inclusive): its highlight, its bars and
   // the panel frame.
-  QTest::mouseMove(view, inPicture(view, 166, 20));
+  pointAt(view, inPicture(view, 166, 20));
   EXPECT_EQ(view->hoveredRegion(), 3);
   EXPECT_EQ(view->cursor().shape(), Qt::PointingHandCursor);
   QImage lit = grab(view);
@@ -73,12 +81,12 @@ TEST(MainView, StartsOnTheMainMenuAndLightsRegionsUnderThePointer) {
   EXPECT_EQ(lit.pixelColor(o + QPoint(226, 74)), kPictureGrey);  // right edges are exclusive
 
   // One pixel past the bottom-right corner of region 3: nothing lit, the plain picture again.
-  QTest::mouseMove(view, inPicture(view, 226, 73));
+  pointAt(view, inPicture(view, 226, 73));
   EXPECT_EQ(view->hoveredRegion(), -1);
   EXPECT_EQ(grab(view).pixelColor(o + QPoint(131 + 100, 101 + 100)), kPictureGrey);
-  QTest::mouseMove(view, inPicture(view, 529, 162));
+  pointAt(view, inPicture(view, 529, 162));
   EXPECT_EQ(view->hoveredRegion(), 7);
-  QTest::mouseMove(view, inPicture(view, 588, 291));
+  pointAt(view, inPicture(view, 588, 291));
   EXPECT_EQ(view->hoveredRegion(), 8);
 }
 
@@ -131,7 +139,7 @@ TEST(MainView, PressedButtonIsSunkWithAShadowAfterIt) {
   ViewSandbox box;
   CQuillet2View* view = box.start()->view();
   clickAt(view, buttonCentre(view, 4));
-  QTest::mouseMove(view, {300, 300});  // the pointer off the strip: no hover look
+  pointAt(view, {300, 300});  // the pointer off the strip: no hover look
   const QImage shown = grab(view);
   const StripImages& art = stripImages();
   // Button 4 from the pressed look, one pixel in; button 5 from the normal look.
@@ -167,7 +175,7 @@ TEST(MainView, OnA640PixelClientButtonNineStartsAt530AndDoesNothingOnTheMainMenu
 TEST(MainView, SwitchingClearsTheLitRegionSoTheFillerDoesNothing) {
   ViewSandbox box;
   CQuillet2View* view = box.start()->view();
-  QTest::mouseMove(view, inPicture(view, 180, 40));
+  pointAt(view, inPicture(view, 180, 40));
   ASSERT_EQ(view->hoveredRegion(), 3);
   view->runCommand(cmd::kPeriodicTable);  // from the menu, the pointer still where it was
   EXPECT_EQ(view->hoveredRegion(), -1);
@@ -388,7 +396,7 @@ TEST(MainView, DamagedPicturesAreReportedAndMissingOnesSkipped) {
   EXPECT_TRUE(view->pictures().highlight(3).isNull());
   EXPECT_FALSE(view->pictures().highlight(4).isNull());
   // A lit region without its picture still shows its bars over the plain picture.
-  QTest::mouseMove(view, inPicture(view, 170, 30));
+  pointAt(view, inPicture(view, 170, 30));
   const QImage shown = grab(view);
   EXPECT_EQ(shown.pixelColor(view->mainMenuOrigin() + QPoint(231, 201)), kPictureGrey);
   EXPECT_EQ(shown.pixelColor(view->mainMenuOrigin() + QPoint(166, 73)), QColor(58, 122, 160));
