@@ -81,6 +81,7 @@ void CWordSearchDlg::buildControls() {
   wordList_ = new QListWidget(this);
   wordList_->setGeometry(du(5, 30, 90, 157));
   wordList_->setSelectionMode(QAbstractItemView::SingleSelection);
+  wordList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   alternatives_ = new QCheckBox(QStringLiteral("Αναζήτηση εναλλακτικών"), this);
   alternatives_->setGeometry(du(1, 192, 98, 8));
   results_ = new QTreeWidget(this);
@@ -238,8 +239,17 @@ void CWordSearchDlg::search(bool fromKeyboard) {
   table_ = findOccurrences(wordsFile_.get(), words);
   RowLabeler labeler(opener_, dataPath_);
   rows_ = buildRows(table_, labeler);
-  // A new search is shown by name again, whatever column was sorted last.
-  sortRows(rows_, Column::Name);
+  // A new search is shown by name again, whatever column was sorted last, in the order of the
+  // language, as a sorted list view keeps its rows; a header click sorts by the bytes.
+  std::vector<std::pair<QCollatorSortKey, size_t>> keys;
+  keys.reserve(rows_.size());
+  QCollator collator{QLocale(QLocale::Greek, QLocale::Greece)};
+  for (size_t i = 0; i < rows_.size(); ++i) keys.emplace_back(collator.sortKey(codepage::toQString(rows_[i].name)), i);
+  std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+  std::vector<ResultRow> sorted;
+  sorted.reserve(rows_.size());
+  for (const auto& key : keys) sorted.push_back(std::move(rows_[key.second]));
+  rows_ = std::move(sorted);
   fillResults(-1);
 
   if (fromKeyboard && !rows_.empty()) {
