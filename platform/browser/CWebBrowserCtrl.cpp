@@ -190,7 +190,8 @@ void CWebBrowserCtrl::showPage(const QString& asked, bool fromDisk) {
   const QString path = container_.resolvePath(asked);
   const QByteArray bytes = pageBytes(path, fromDisk);
   if (fromDisk) container_.clearImages();
-  const std::string html = bytes.isNull() ? notFoundPage(asked) : limitNesting(decodePage(bytes.toStdString()));
+  const std::string html =
+      bytes.isNull() ? notFoundPage(asked) : limitWordLength(limitNesting(decodePage(bytes.toStdString())));
 
   dropEmbedded();
   path_ = bytes.isNull() ? asked : path;

@@ -2,6 +2,7 @@
 
 #include <litehtml/el_anchor.h>
 #include <litehtml/el_body.h>
+#include <litehtml/el_break.h>
 #include <litehtml/el_div.h>
 #include <litehtml/el_image.h>
 #include <litehtml/el_para.h>
@@ -10,6 +11,7 @@
 #include <litehtml/el_tr.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -235,6 +237,18 @@ class ParaElement : public litehtml::el_para {
   }
 };
 
+class BreakElement : public litehtml::el_break {
+ public:
+  using el_break::el_break;
+  void parse_attributes() override {
+    std::string clear = attr(*this, "clear");
+    std::transform(clear.begin(), clear.end(), clear.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (clear == "all") clear = "both";
+    if (clear == "left" || clear == "right" || clear == "both") addProperty(m_style, "clear", clear, this);
+    el_break::parse_attributes();
+  }
+};
+
 // Headings, table captions and the like take ALIGN too.
 class AlignedElement : public litehtml::html_tag {
  public:
@@ -275,6 +289,7 @@ std::shared_ptr<element> createHtml32Element(const char* tag, const std::shared_
   if (t == "tr") return std::make_shared<RowElement>(doc);
   if (t == "td" || t == "th") return std::make_shared<CellElement>(doc);
   if (t == "img") return std::make_shared<ImageElement>(doc);
+  if (t == "br") return std::make_shared<BreakElement>(doc);
   if (t == "hr") return std::make_shared<RuleElement>(doc);
   if (t == "div") return std::make_shared<DivElement>(doc);
   if (t == "p") return std::make_shared<ParaElement>(doc);

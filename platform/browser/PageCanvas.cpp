@@ -94,10 +94,12 @@ void PageCanvas::clearSelection() {
   selection_.reset();
 }
 
-void PageCanvas::paintPage(QPainter& painter, const QRect& clip) {
+void PageCanvas::paintPage(QPainter& painter, const QRect& clip, bool onlyInside) {
   painter.fillRect(clip, container_.canvasColour().value_or(Qt::white));
   if (!doc_) return;
-  const litehtml::position area(clip.x(), clip.y(), clip.width(), clip.height());
+  // The engine draws every box that meets the clip, edges included.
+  const int inset = onlyInside && clip.height() > 2 ? 1 : 0;
+  const litehtml::position area(clip.x(), clip.y() + inset, clip.width(), clip.height() - 2 * inset);
   doc_->draw(reinterpret_cast<litehtml::uint_ptr>(&painter), 0, 0, &area);
 }
 

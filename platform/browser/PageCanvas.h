@@ -40,8 +40,10 @@ class PageCanvas : public QWidget {
   [[nodiscard]] bool hasSelection() const { return selection_.has_value(); }
   void clearSelection();
 
-  // Draws the part `clip` (page coordinates) of the page: canvas colour, then the page.
-  void paintPage(QPainter& painter, const QRect& clip);
+  // Draws the part `clip` (page coordinates) of the page: canvas colour, then the page. For
+  // paper, `onlyInside` leaves out what merely touches the clip's top or bottom edge: a line
+  // that ends where a printed page ends is not drawn again, clipped, on the next one.
+  void paintPage(QPainter& painter, const QRect& clip, bool onlyInside = false);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

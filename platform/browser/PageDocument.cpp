@@ -90,7 +90,7 @@ bool PageDocument::printTo(QPagedPaintDevice& device) {
     painter.scale(scale, scale);
     painter.translate(0, -top);
     painter.setClipRect(slice);
-    canvas->paintPage(painter, slice);
+    canvas->paintPage(painter, slice, true);
     for (QWidget* w : windows) {
       if (w && w->isVisibleTo(canvas) && w->geometry().intersects(slice)) {
         w->render(&painter, w->pos(), QRegion(), QWidget::DrawChildren);

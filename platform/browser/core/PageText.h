@@ -23,6 +23,14 @@ inline constexpr int kMaxNesting = 250;
 // do not count; comments and the insides of SCRIPT and STYLE are copied unchanged.
 [[nodiscard]] std::string limitNesting(std::string_view html, int maxDepth = kMaxNesting);
 
+// Words (runs of text without white space) are cut into pieces of at most this many characters,
+// so that a page of one endless word lays out in reasonable time.
+inline constexpr size_t kMaxWordLength = 1000;
+
+// The page with a space put into every word longer than `maxLength` bytes of text (tags,
+// comments, character references and the insides of SCRIPT and STYLE are left whole).
+[[nodiscard]] std::string limitWordLength(std::string_view html, size_t maxLength = kMaxWordLength);
+
 // The attributes of one tag's text (after the name up to the closing '>'): names lower-cased,
 // values without their quotes, entity-free. A name without value has an empty value.
 using TagAttributes = std::vector<std::pair<std::string, std::string>>;

@@ -13,6 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string utf8 = vantorel::browser::decodePage(bytes);
   const std::string bounded = vantorel::browser::limitNesting(utf8, 8);
   (void)vantorel::browser::findMetaRefresh(bounded);
+  (void)vantorel::browser::limitWordLength(bounded, 5);
   (void)vantorel::browser::parseTagAttributes(bytes);
   (void)vantorel::browser::resolveLink(bytes, "/disc/13/0/");
   return 0;

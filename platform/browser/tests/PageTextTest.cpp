@@ -48,6 +48,17 @@ TEST(PageText, CommentsScriptsAndQuotedValuesAreNotTags) {
   EXPECT_EQ(limitNesting(page, 2), page);
 }
 
+TEST(PageText, EndlessWordsAreCutButTagsReferencesAndLettersStayWhole) {
+  const std::string word(25, 'x');
+  EXPECT_EQ(limitWordLength(word, 10), "xxxxxxxxxx xxxxxxxxxx xxxxx");
+  EXPECT_EQ(limitWordLength("<A HREF=\"" + word + "\">ab cd</A>", 10), "<A HREF=\"" + word + "\">ab cd</A>");
+  EXPECT_EQ(limitWordLength("xxxxxxxx&amp;yy", 10), "xxxxxxxx&amp; yy");
+  // Greek letters are two bytes each; a cut never falls between them.
+  const std::string cut = limitWordLength(decodePage(std::string(15, '\xE1')), 5);
+  EXPECT_EQ(cut.find(' '), 6u);
+  EXPECT_EQ(decodePage(std::string(15, '\xE1')).size() + 4, cut.size());
+}
+
 TEST(PageText, AttributesOfATag) {
   const TagAttributes attributes = parseTagAttributes(R"( SRC="a b.mol" WIDTH=340 noshade Type='x/y'>)");
   ASSERT_EQ(attributes.size(), 4u);

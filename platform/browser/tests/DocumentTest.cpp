@@ -1,0 +1,117 @@
+// The document object: text selected with the mouse and copied, printing without cutting lines,
+// and pages built to hurt (deep nesting, huge lines and pictures, broken image files).
+#include <QClipboard>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include "platform/browser/PageDocument.h"
+#include "platform/browser/tests/BrowserFixture.h"
+#include "platform/com/Dispatchable.h"
+
+namespace vantorel::browser::testing {
+namespace {
+
+using Document = BrowserFixture;
+
+com::Dispatchable* documentOf(CWebBrowserCtrl& browser) {
+  return com::dispatchableOf(browser.invoke(dispid::kDocument, com::InvokeKind::PropertyGet, {}).value);
+}
+
+TEST_F(Document, TextSelectedWithTheMouseIsCopiedAsUnicode) {
+  navigate(write(u"sel.htm"_qs,
+                 "<HTML><BODY><P>\xc1\xeb\xf6\xe1 beta gamma delta</P><P>second line here</P></BODY></HTML>"));
+  QGuiApplication::clipboard()->clear();
+  com::Dispatchable* document = documentOf(*browser_);
+  ASSERT_NE(document, nullptr);
+  // Nothing selected: nothing to copy.
+  EXPECT_EQ(document->invoke(1, com::InvokeKind::Method, {}).value, com::Variant::fromBool(false));
+
+  QWidget* canvas = browser_->canvas();
+  const QRect from = placeOf(u"beta"_qs);
+  const QRect to = placeOf(u"line"_qs);
+  QTest::mousePress(canvas, Qt::LeftButton, {}, from.center());
+  QTest::mouseMove(canvas, from.center() + QPoint(20, 0));
+  QTest::mouseMove(canvas, to.center());
+  QTest::mouseRelease(canvas, Qt::LeftButton, {}, to.center());
+  EXPECT_EQ(document->invoke(1, com::InvokeKind::Method, {}).value, com::Variant::fromBool(true));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), u"beta gamma delta\nsecond line"_qs);
+
+  // The selection is drawn over the words.
+  const QColor selected = browser_->grab().toImage().pixelColor(placeOf(u"gamma"_qs).topLeft() + QPoint(1, 1));
+  EXPECT_NE(selected, QColor(Qt::white));
+
+  // A plain click clears it again.
+  QTest::mouseClick(canvas, Qt::LeftButton, {}, placeOf(u"Αλφα"_qs).center());
+  EXPECT_FALSE(browser_->canvas()->hasSelection());
+}
+
+TEST_F(Document, APrintedLongPageCutsNoLineInTwo) {
+  const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_qs);
+  if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+  QByteArray page = "<HTML><BODY>";
+  // Lines of several heights, so that page breaks cannot fall between lines by luck.
+  for (int i = 0; i < 150; ++i) {
+    page += "<FONT SIZE=" + QByteArray::number(1 + i % 7) + ">line" + QByteArray::number(i) + "</FONT><BR>";
+  }
+  navigate(write(u"long.htm"_qs, page + "</BODY></HTML>"));
+  const QString pdf = dir_.filePath(u"long.pdf"_qs);
+  com::Dispatchable* document = documentOf(*browser_);
+  ASSERT_NE(document, nullptr);
+  EXPECT_EQ(document->invoke(2, com::InvokeKind::Method, {com::Variant::fromString(pdf)}).value,
+            com::Variant::fromBool(true));
+
+  QProcess process;
+  process.start(pdftotext, {pdf, u"-"_qs});
+  ASSERT_TRUE(process.waitForFinished(60000));
+  const QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+  EXPECT_GT(pages.size(), 3);
+  // A line cut by a page break would be drawn, clipped, on both pages.
+  for (int i = 0; i < 150; ++i) {
+    const QString word = u"line"_qs + QString::number(i);
+    int seen = 0;
+    for (const QString& text : pages) seen += text.split(QRegularExpression(u"\\s+"_qs)).count(word);
+    EXPECT_EQ(seen, 1) << word.toStdString();
+  }
+}
+
+TEST_F(Document, PrintingIntoAFolderThatCannotTakeTheFileFailsAndLeavesNothing) {
+  navigate(write(u"p.htm"_qs, "<HTML><BODY>x</BODY></HTML>"));
+  com::Dispatchable* document = documentOf(*browser_);
+  ASSERT_NE(document, nullptr);
+  EXPECT_EQ(document->invoke(2, com::InvokeKind::Method, {com::Variant::fromString(dir_.filePath(u"no/such/x.pdf"_qs))})
+                .value,
+            com::Variant::fromBool(false));
+}
+
+TEST_F(Document, HostilePagesAreShownWithoutHarm) {
+  QByteArray deep = "<HTML><BODY>";
+  for (int i = 0; i < 10000; ++i) deep += "<FONT SIZE=2><B>";
+  navigate(write(u"deep.htm"_qs, deep + "bottom</BODY></HTML>"));
+  EXPECT_EQ(shownText(), u"bottom"_qs);
+
+  navigate(write(u"line.htm"_qs, "<HTML><BODY>" + QByteArray(5 * 1024 * 1024, 'x') + " end</BODY></HTML>"));
+  EXPECT_TRUE(shownText().endsWith(u"end"_qs));
+
+  navigate(write(u"huge.htm"_qs, "<HTML><BODY><IMG SRC=\"none.gif\" WIDTH=99999 HEIGHT=99999>after</BODY></HTML>"));
+  EXPECT_GE(browser_->canvas()->height(), 99999);
+  EXPECT_TRUE(shownText().endsWith(u"after"_qs));
+
+  // Picture files cut short: whatever the codec makes of them, the page stands.
+  QImage picture(64, 64, QImage::Format_RGB32);
+  picture.fill(Qt::darkGreen);
+  for (const char* format : {"bmp", "gif", "jpg", "png"}) {
+    const QString name = u"cut."_qs + QString::fromLatin1(format);
+    if (!picture.save(dir_.filePath(name), format)) continue;  // no writer for this format here
+    QFile file(dir_.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.resize(file.size() / 2));
+    file.close();
+    navigate(write(u"cut.htm"_qs, "<HTML><BODY><IMG SRC=\"" + name.toUtf8() + "\">shown</BODY></HTML>"));
+    EXPECT_EQ(shownText(), u"shown"_qs) << format;
+  }
+}
+
+}  // namespace
+}  // namespace vantorel::browser::testing
