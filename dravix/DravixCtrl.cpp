@@ -139,6 +139,13 @@ CDravixCtrl::CDravixCtrl() : collator_(QLocale(QLocale::Greek, QLocale::Greece))
   scrollBar_->setEnabled(false);
   QObject::connect(scrollBar_, &QScrollBar::valueChanged, this, [this](int value) { applyScroll(value); });
 
+  // Tab goes through the page as it reads: chooser, left list, its buttons, right list, the
+  // row of buttons, the grid.
+  QWidget* order[] = {chooser_,      availableList_, buttons_[0], buttons_[1], buttons_[2], buttons_[3],
+                      selectedList_, buttons_[4],    buttons_[5], buttons_[6], buttons_[7], grid_};
+  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  scrollBar_->setFocusPolicy(Qt::NoFocus);
+
   updateGraphButton();
   rebuild(false);
 }

@@ -14,6 +14,16 @@ constexpr QColor kInk(169, 74, 0);
 constexpr QColor kCaptionBack(192, 192, 192);
 constexpr int kCellPadding = 3;
 
+// A value as a cell shows it: one line, whatever TABs or line breaks the file put in it.
+QString cellText(std::string_view value, const QString& emptyText) {
+  if (value.empty()) return emptyText;
+  QString text = codepage::toQString(value);
+  for (QChar& c : text) {
+    if (c.unicode() < 0x20) c = u' ';
+  }
+  return text;
+}
+
 }  // namespace
 
 RecordGrid::RecordGrid(QWidget* parent) : QWidget(parent), vertical_(new QScrollBar(Qt::Vertical, this)) {
@@ -220,8 +230,7 @@ void RecordGrid::paintRow(QPainter& p, int row, const QRect& rect, bool selected
         if (!selected) p.fillRect(cell, kCaptionBack);
         text = row < captions_.size() ? captionText(captions_[row]) : QString();
       } else {
-        const std::string_view value = rows_->cell(r, c);
-        text = value.empty() ? emptyText_ : codepage::toQString(value);
+        text = cellText(rows_->cell(r, c), emptyText_);
       }
       drawMarkup(p, cell.adjusted(kCellPadding, 0, -1, 0), text, fonts_, ink);
       p.setPen(kInk);
@@ -233,9 +242,7 @@ void RecordGrid::paintRow(QPainter& p, int row, const QRect& rect, bool selected
       const int w = widths_[c];
       if (x + w > rect.left() && x <= rect.right()) {
         const QRect cell(x, rect.top(), w, rect.height());
-        const std::string_view value = rows_->cell(r, c);
-        drawMarkup(p, cell.adjusted(kCellPadding, 0, -1, 0), value.empty() ? emptyText_ : codepage::toQString(value),
-                   fonts_, ink);
+        drawMarkup(p, cell.adjusted(kCellPadding, 0, -1, 0), cellText(rows_->cell(r, c), emptyText_), fonts_, ink);
         p.setPen(kInk);
         p.drawLine(cell.topRight(), cell.bottomRight());
       }

@@ -3,6 +3,7 @@
 // grid, the status line, and the messages for damaged tables.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,8 +43,12 @@ void writeFile(const QString& path, const std::string& bytes) {
 // read "k.r". Column 1 is numeric.
 class Disc {
  public:
-  explicit Disc(std::initializer_list<std::vector<const char*>> initial) {
+  explicit Disc(std::initializer_list<std::vector<const char*>> initial, const QString& subfolder = {}) {
     const std::vector<std::vector<const char*>> first(initial);
+    if (!subfolder.isEmpty()) {
+      EXPECT_TRUE(QDir(dir_.path()).mkdir(subfolder));
+      sub_ = subfolder + u'/';
+    }
     const size_t records = first.empty() ? 0 : first[0].size();
     auto columns = testing::plainColumns(14, static_cast<int>(records));
     for (size_t k = 0; k < first.size(); ++k)
@@ -52,10 +57,11 @@ class Disc {
     writeFile(folder() + u"daplanet.ndx"_qs, files.index);
     writeFile(folder() + u"daplanet.dat"_qs, files.data);
   }
-  [[nodiscard]] QString folder() const { return dir_.path() + u'/'; }
+  [[nodiscard]] QString folder() const { return dir_.path() + u'/' + sub_; }
 
  private:
   QTemporaryDir dir_;
+  QString sub_;
 };
 
 QString cellText(const CDravixCtrl& c, size_t row, size_t cell) {
@@ -320,6 +326,27 @@ TEST(TablePage, DamagedOrMissingTablesLeaveNoTableAndAUsablePage) {
   page.call("SetTable", {Variant::fromShort(-1)});
   EXPECT_EQ(page.call("GetTable").toShort(), kPlanets);
   EXPECT_TRUE(page.boxes.shown().empty());
+}
+
+TEST(TablePage, FoldersWithGreekNamesAndFoldersWithoutTheirSeparator) {
+  Disc disc({{"Άρης", "Γη\tκαι\rΣελήνη"}}, u"Δεδομένα δίσκου"_qs);
+  Page page;
+  QString folder = disc.folder();
+  folder.chop(1);
+  page.load(folder, kPlanets);
+  ASSERT_EQ(page.boxes.shown().size(), 1u);
+  EXPECT_EQ(page.boxes.shown()[0].text, folder + u"daplanet.ndx"_qs);
+  page.boxes.clear();
+  page.call("InitData", {Variant::fromString(disc.folder())});
+  EXPECT_TRUE(page.boxes.shown().empty());
+  ASSERT_EQ(page.control.rows().rowCount(), 2u);
+  EXPECT_EQ(cellText(page.control, 1, 0), u"Γη\tκαι\rΣελήνη"_qs);
+  // A TAB or a line break inside a value is drawn as a space: the row looks as with spaces.
+  Disc spaced({{"Άρης", "Γη και Σελήνη"}});
+  Page other;
+  other.load(spaced.folder(), kPlanets);
+  const QRect row(0, kRowHeight, 108, kRowHeight);
+  EXPECT_EQ(page.gridImage().copy(row), other.gridImage().copy(row));
 }
 
 TEST(TablePage, SelectedFieldsBlocksAreCheckedAndReadOnlyWithinTheirSize) {
