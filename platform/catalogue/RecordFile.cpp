@@ -43,6 +43,23 @@ FileOpener diskOpener() {
   return [](const std::string& path) -> std::unique_ptr<RecordFile> { return DiskFile::open(path); };
 }
 
+void scanRecords(RecordFile& file, size_t recordSize, const std::function<bool(const char* record)>& visit) {
+  if (recordSize == 0) return;
+  const size_t chunkRecords = std::max<size_t>(1, (size_t{1} << 19) / recordSize);
+  const size_t total = static_cast<size_t>(file.size() / recordSize);
+  std::string chunk(std::min(chunkRecords, total) * recordSize, '\0');
+  for (size_t at = 0; at < total;) {
+    const size_t want = std::min(chunkRecords, total - at);
+    const size_t got = file.readAt(static_cast<uint64_t>(at) * recordSize, chunk.data(), want * recordSize);
+    const size_t records = got / recordSize;
+    for (size_t i = 0; i < records; ++i) {
+      if (!visit(chunk.data() + i * recordSize)) return;
+    }
+    if (records < want) return;  // the file shrank under us
+    at += records;
+  }
+}
+
 std::optional<std::string> readWhole(RecordFile& file, uint64_t limit) {
   const uint64_t size = file.size();
   if (size > limit) return std::nullopt;

@@ -50,6 +50,11 @@ class MemoryFile final : public RecordFile {
 using FileOpener = std::function<std::unique_ptr<RecordFile>(const std::string& path)>;
 [[nodiscard]] FileOpener diskOpener();
 
+// Reads the file from its first record to its last in large chunks and calls `visit` with each
+// whole record of `recordSize` bytes; stops early when `visit` returns false or the file ends
+// short.
+void scanRecords(RecordFile& file, size_t recordSize, const std::function<bool(const char* record)>& visit);
+
 // The whole file, or nothing when it holds more than `limit` bytes or cannot be read.
 [[nodiscard]] std::optional<std::string> readWhole(RecordFile& file, uint64_t limit = uint64_t{1} << 31);
 

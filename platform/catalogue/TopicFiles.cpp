@@ -5,6 +5,18 @@
 
 namespace vantorel::catalogue {
 
+std::string RawTopicRecord::title() const {
+  return fieldText(std::string_view(bytes, kTopicTitleSize));
+}
+
+int32_t RawTopicRecord::recordId() const {
+  return loadI32(bytes + 108);
+}
+
+void scanTopicRecords(RecordFile& file, const std::function<bool(const RawTopicRecord&)>& visit) {
+  scanRecords(file, kTopicRecordSize, [&](const char* record) { return visit(RawTopicRecord{record}); });
+}
+
 std::vector<TopicRecord> parseTopicRecords(std::string_view bytes) {
   std::vector<TopicRecord> records;
   const size_t count = bytes.size() / kTopicRecordSize;

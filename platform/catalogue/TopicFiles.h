@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,15 @@ struct AssociationRecord {
 // Whole records only; a trailing partial record is ignored.
 [[nodiscard]] std::vector<TopicRecord> parseTopicRecords(std::string_view bytes);
 [[nodiscard]] std::vector<AssociationRecord> parseAssociationRecords(std::string_view bytes);
+
+// One record of a topic file as it lies in the file.
+struct RawTopicRecord {
+  const char* bytes;
+  [[nodiscard]] std::string title() const;
+  [[nodiscard]] int32_t recordId() const;
+};
+// Every whole record of the topic file, in file order, until `visit` returns false.
+void scanTopicRecords(RecordFile& file, const std::function<bool(const RawTopicRecord&)>& visit);
 
 // Nothing when the topic file cannot be opened.
 [[nodiscard]] std::optional<std::vector<TopicRecord>> loadTopicTree(const FileOpener& open, const std::string& path);

@@ -35,19 +35,7 @@ WordRecord RawWordRecord::decode() const {
 }
 
 void scanWordRecords(RecordFile& words, const std::function<bool(const RawWordRecord&)>& visit) {
-  constexpr size_t kChunkRecords = 8192;
-  const size_t total = static_cast<size_t>(words.size() / kWordRecordSize);
-  std::string chunk(std::min(kChunkRecords, total) * kWordRecordSize, '\0');
-  for (size_t at = 0; at < total;) {
-    const size_t want = std::min(kChunkRecords, total - at);
-    const size_t got = words.readAt(static_cast<uint64_t>(at) * kWordRecordSize, chunk.data(), want * kWordRecordSize);
-    const size_t records = got / kWordRecordSize;
-    for (size_t i = 0; i < records; ++i) {
-      if (!visit(RawWordRecord{chunk.data() + i * kWordRecordSize})) return;
-    }
-    if (records < want) return;  // the file shrank under us
-    at += records;
-  }
+  scanRecords(words, kWordRecordSize, [&](const char* record) { return visit(RawWordRecord{record}); });
 }
 
 std::vector<WordRecord> parseWordRecords(std::string_view bytes) {

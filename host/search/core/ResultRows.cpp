@@ -33,17 +33,53 @@ std::string_view sectionTitle(int route) {
 RowLabeler::RowLabeler(catalogue::FileOpener open, std::string dataPath)
     : open_(std::move(open)), dataPath_(std::move(dataPath)) {}
 
+void RowLabeler::readTopics(const std::vector<SearchResult>& results) {
+  std::array<bool, 8> routes{};
+  for (const auto& r : results) {
+    if (r.route < 1 || r.route > 7) continue;
+    if (topics_[static_cast<size_t>(r.route)].try_emplace(r.recordId).second)
+      routes[static_cast<size_t>(r.route)] = true;
+  }
+  for (int route = 1; route <= 7; ++route) {
+    if (routes[static_cast<size_t>(route)]) readRoute(route);
+  }
+}
+
+void RowLabeler::readRoute(int route) {
+  auto& titles = topics_[static_cast<size_t>(route)];
+  size_t missing =
+      static_cast<size_t>(std::count_if(titles.begin(), titles.end(), [](const auto& t) { return !t.second; }));
+  if (missing == 0) return;
+  auto file = open_(catalogue::topicFileName(dataPath_, route));
+  if (!file) {
+    for (auto& t : titles) {
+      if (!t.second) t.second.emplace();
+    }
+    return;
+  }
+  catalogue::scanTopicRecords(*file, [&](const catalogue::RawTopicRecord& r) {
+    const auto it = titles.find(r.recordId());
+    if (it != titles.end() && !it->second) {
+      it->second = r.title();
+      --missing;
+    }
+    return missing > 0;
+  });
+  for (auto& t : titles) {
+    if (!t.second) t.second.emplace();  // no such node: an empty title, and no second look
+  }
+}
+
 const std::string& RowLabeler::topicTitle(int route, int32_t recordId) {
   if (route < 1 || route > 7) return empty();
   auto& titles = topics_[static_cast<size_t>(route)];
-  if (!titles) {
-    titles.emplace();
-    if (auto records = catalogue::loadTopicTree(open_, catalogue::topicFileName(dataPath_, route))) {
-      for (auto& r : *records) titles->try_emplace(r.recordId, std::move(r.title));  // the first one wins
-    }
+  auto it = titles.find(recordId);
+  if (it == titles.end() || !it->second) {
+    titles.try_emplace(recordId);
+    readRoute(route);
+    it = titles.find(recordId);
   }
-  const auto it = titles->find(recordId);
-  return it == titles->end() ? empty() : it->second;
+  return *it->second;
 }
 
 const std::string& RowLabeler::assetName(int32_t assetId) {
@@ -59,6 +95,7 @@ const std::string& RowLabeler::assetName(int32_t assetId) {
 }
 
 std::vector<ResultRow> buildRows(const std::vector<SearchResult>& results, RowLabeler& labeler) {
+  labeler.readTopics(results);
   std::vector<ResultRow> rows;
   std::set<std::tuple<std::string, std::string, std::string>> shown;
   for (size_t i = 0; i < results.size(); ++i) {

@@ -26,6 +26,9 @@ namespace vantorel::search {
 class RowLabeler {
  public:
   RowLabeler(catalogue::FileOpener open, std::string dataPath);
+  // Reads the titles of all the nodes that `results` name, one pass over each route's topic file
+  // that ends as soon as all of its nodes are found.
+  void readTopics(const std::vector<SearchResult>& results);
   // The title of the first node of the route's topic file with this record id; empty when there
   // is none or the file cannot be read.
   [[nodiscard]] const std::string& topicTitle(int route, int32_t recordId);
@@ -36,7 +39,9 @@ class RowLabeler {
  private:
   catalogue::FileOpener open_;
   std::string dataPath_;
-  std::array<std::optional<std::unordered_map<int32_t, std::string>>, 8> topics_;
+  // Per route: the nodes asked for, with their titles once found (the first record wins).
+  std::array<std::unordered_map<int32_t, std::optional<std::string>>, 8> topics_;
+  void readRoute(int route);
   std::unique_ptr<catalogue::TitleFiles> titles_;
   std::unordered_map<int32_t, std::string> names_;
 };
