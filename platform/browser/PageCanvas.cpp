@@ -1,5 +1,8 @@
 #include "platform/browser/PageCanvas.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -26,6 +29,7 @@ int distanceTo(const QRect& rect, const QPoint& p) {
 
 PageCanvas::PageCanvas(PageContainer& container, QWidget* parent) : QWidget(parent), container_(container) {
   setMouseTracking(true);
+  setFocusPolicy(Qt::ClickFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -193,6 +197,15 @@ void PageCanvas::mouseReleaseEvent(QMouseEvent* event) {
       if (onLink) onLink(href);
     });
   }
+}
+
+void PageCanvas::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy) && hasSelection()) {
+    QGuiApplication::clipboard()->setText(selectedText());
+    return;
+  }
+  // Arrows and page keys go on to the scroll area.
+  QWidget::keyPressEvent(event);
 }
 
 void PageCanvas::leaveEvent(QEvent* event) {

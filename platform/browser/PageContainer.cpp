@@ -16,6 +16,7 @@ namespace {
 
 // Pictures beyond this many pixels are not decoded: a page cannot make us allocate gigabytes.
 constexpr qint64 kMaxImagePixels = 40LL * 1000 * 1000;
+constexpr qsizetype kCachedImages = 256;
 
 QPainter* painterOf(litehtml::uint_ptr hdc) {
   return reinterpret_cast<QPainter*>(hdc);
@@ -118,6 +119,8 @@ const QImage* PageContainer::image(const QString& address) {
       const QSize size = reader.size();
       if (!size.isValid() || qint64(size.width()) * size.height() <= kMaxImagePixels) picture = reader.read();
     }
+    // Navigations that allow the cache keep pictures; a long session must not keep them all.
+    if (images_.size() >= kCachedImages) images_.clear();
     it = images_.insert(path, picture);
   }
   return it->isNull() ? nullptr : &*it;

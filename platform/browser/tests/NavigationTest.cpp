@@ -104,6 +104,20 @@ TEST_F(Navigation, Refresh2ReadsThePageAgainAndKeepsThePlaceAndFiresNothing) {
   EXPECT_TRUE(events_.isEmpty());
 }
 
+TEST_F(Navigation, ThePageScrollsWithTheKeysOnceClicked) {
+  QByteArray tall = "<HTML><BODY>";
+  for (int i = 0; i < 200; ++i) tall += "<P>line " + QByteArray::number(i) + "</P>";
+  navigate(write(u"tall.htm"_qs, tall + "</BODY></HTML>"));
+  QScrollBar* bar = browser_->scrollArea()->verticalScrollBar();
+  QTest::mouseClick(browser_->canvas(), Qt::LeftButton, {}, QPoint(300, 100));
+  QTest::keyClick(browser_->canvas(), Qt::Key_PageDown);
+  EXPECT_GT(bar->value(), 300);
+  QTest::keyClick(browser_->canvas(), Qt::Key_PageUp);
+  QTest::keyClick(browser_->canvas(), Qt::Key_Down);
+  EXPECT_GT(bar->value(), 0);
+  EXPECT_LT(bar->value(), 100);
+}
+
 TEST_F(Navigation, AMissingPageShowsAClearMessageAndItsName) {
   navigate(dir_.filePath(u"nowhere.htm"_qs));
   EXPECT_EQ(browser_->title(), u"Η σελίδα δεν βρέθηκε"_qs);
