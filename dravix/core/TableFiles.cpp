@@ -119,6 +119,20 @@ std::optional<Column> Column::split(std::string bytes, int32_t records) {
   return column;
 }
 
+bool Column::holdsExactly(std::string_view bytes, int32_t records) {
+  if (records < 0 || static_cast<uint64_t>(records) > bytes.size()) return false;
+  if (records == 0) return bytes.empty();
+  if (bytes.back() != '\0') return false;
+  int64_t count = 0;
+  const char* at = bytes.data();
+  const char* const end = at + bytes.size();
+  while (at < end && count <= records) {
+    at = static_cast<const char*>(std::memchr(at, '\0', static_cast<size_t>(end - at))) + 1;
+    ++count;
+  }
+  return count == records;
+}
+
 ColumnRead readColumn(ByteFile& data, const TableIndex& index, int field) {
   if (field < 0 || field >= index.fieldCount || index.offsets.size() != static_cast<size_t>(index.fieldCount) + 1)
     return {std::nullopt, TableError::DamagedData};
@@ -191,13 +205,26 @@ TableLoad loadTable(int table, const std::string& folder, const FileOpener& open
     load.error = TableError::DamagedIndex;
     return load;
   }
-  // Every column once now, so that no later read meets a value without its terminator.
-  for (int k = 0; k < index.fieldCount; ++k) {
-    const ColumnRead column = readColumn(*data, index, k);
-    if (!column.column) {
-      load.error = column.error;
+  // Every column now, in one read, so that no later read meets a value without its terminator.
+  try {
+    const auto first = static_cast<uint64_t>(index.offsets.front());
+    std::string bytes(static_cast<size_t>(static_cast<uint64_t>(index.offsets.back()) - first), '\0');
+    if (data->readAt(first, bytes.data(), bytes.size()) != bytes.size()) {
+      load.error = TableError::DamagedData;
       return load;
     }
+    const std::string_view all(bytes);
+    for (size_t k = 0; k < static_cast<size_t>(index.fieldCount); ++k) {
+      const auto begin = static_cast<size_t>(static_cast<uint64_t>(index.offsets[k]) - first);
+      const auto end = static_cast<size_t>(static_cast<uint64_t>(index.offsets[k + 1]) - first);
+      if (!Column::holdsExactly(all.substr(begin, end - begin), index.recordCount)) {
+        load.error = TableError::DamagedData;
+        return load;
+      }
+    }
+  } catch (const std::bad_alloc&) {
+    load.error = TableError::OutOfMemory;
+    return load;
   }
   try {
     auto loaded = std::make_unique<LoadedTable>();

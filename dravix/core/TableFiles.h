@@ -81,6 +81,8 @@ class Column {
 
   // Splits `bytes` into exactly `records` NUL-terminated values; nothing when they are not.
   [[nodiscard]] static std::optional<Column> split(std::string bytes, int32_t records);
+  // Whether `bytes` holds exactly `records` NUL-terminated values, as split requires.
+  [[nodiscard]] static bool holdsExactly(std::string_view bytes, int32_t records);
 
  private:
   std::string bytes_;
