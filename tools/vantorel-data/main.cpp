@@ -1,10 +1,17 @@
 // vantorel-data: compiles, checks, dumps and synthesises data folders.
 #include <QGuiApplication>
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "host/bookmarks/core/BookmarkDump.h"
 #include "tools/vantorel-data/core/Checker.h"
 #include "tools/vantorel-data/core/Compiler.h"
 #include "tools/vantorel-data/core/Dump.h"
@@ -19,10 +26,23 @@ void qtMessages(QtMsgType type, const QMessageLogContext&, const QString& messag
   if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
 }
 
+// A bookmark file: named so, or starting as one does.
+std::optional<std::string> bookmarkFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string name = std::filesystem::path(path).filename().string();
+  std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+  if (name.find("bookmark") == std::string::npos && !vantorel::bookmarks::looksLikeBookmarkFile(bytes))
+    return std::nullopt;
+  return bytes;
+}
+
 int usage() {
   std::cerr << "usage:\n"
                "  vantorel-data build SRC_DIR OUT_DIR\n"
                "  vantorel-data check DIR [SRC_DIR]\n"
+               "  vantorel-data check BOOKMARK_FILE\n"
                "  vantorel-data dump FILE\n"
                "  vantorel-data synth --scale N OUT_DIR\n";
   return 2;
@@ -46,6 +66,17 @@ int main(int argc, char** argv) {
     for (const auto& d : diagnostics) std::cerr << formatDiagnostic(d) << '\n';
     return ok ? 0 : 1;
   }
+  if (command == "check" && args.size() == 2 && std::filesystem::is_regular_file(args[1])) {
+    const auto bytes = bookmarkFileBytes(args[1]);
+    if (!bytes) {
+      std::cerr << args[1] << ": not a bookmark file (check takes a data folder or a bookmark file)\n";
+      return 2;
+    }
+    const auto faults = vantorel::bookmarks::checkBookmarkFile(*bytes);
+    for (const auto& f : faults) std::cout << args[1] << ": " << f << '\n';
+    if (faults.empty()) std::cout << args[1] << ": sound\n";
+    return faults.empty() ? 0 : 1;
+  }
   if (command == "check" && (args.size() == 2 || args.size() == 3)) {
     // With the sources, the generated sentences are checked against the forms of the names too.
     const auto faults = checkDisc(args[1], args.size() == 3 ? args[2] : std::string());
@@ -53,7 +84,11 @@ int main(int argc, char** argv) {
     if (faults.empty()) std::cout << args[1] << ": sound\n";
     return faults.empty() ? 0 : 1;
   }
-  if (command == "dump" && args.size() == 2) return dumpPath(args[1], std::cout, std::cerr);
+  if (command == "dump" && args.size() == 2) {
+    if (const auto bytes = bookmarkFileBytes(args[1]))
+      return vantorel::bookmarks::dumpBookmarkFile(*bytes, std::cout) ? 0 : 1;
+    return dumpPath(args[1], std::cout, std::cerr);
+  }
   if (command == "synth" && args.size() == 4 && args[1] == "--scale") {
     char* end = nullptr;
     const long scale = std::strtol(args[2].c_str(), &end, 10);

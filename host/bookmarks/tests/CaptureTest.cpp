@@ -5,7 +5,7 @@
 #include "host/bookmarks/tests/FakeSites.h"
 
 using namespace vantorel::bookmarks;
-using namespace vantorel::bookmarks::testing;
+using namespace vantorel::bookmarks::fixtures;
 using Calls = std::vector<std::string>;
 
 namespace {

@@ -6,7 +6,7 @@
 #include "host/bookmarks/core/ScreenSites.h"
 
 // Screens and components that record every call as text, in order.
-namespace vantorel::bookmarks::testing {
+namespace vantorel::bookmarks::fixtures {
 
 struct CallLog {
   std::vector<std::string> calls;
@@ -146,4 +146,4 @@ class FakeSites : public BookmarkSites {
   FakeDataAnalyser data_{log};
 };
 
-}  // namespace vantorel::bookmarks::testing
+}  // namespace vantorel::bookmarks::fixtures
