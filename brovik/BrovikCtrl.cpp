@@ -24,7 +24,6 @@ constexpr int kButtonId = 2003;
 constexpr int kEditId = 2004;
 constexpr int kTreeSelected = 1;
 constexpr int kListSelected = 2;
-const QString kVersion = u"1.0.021"_qs;
 
 QString str(int id) {
   return ui::resourceString(u"brovik"_qs, id);
@@ -37,7 +36,7 @@ CBrovikCtrl::CBrovikCtrl()
       captionFont_(ui::fontByFace(u"Arial Greek"_qs, 13)),
       listFont_(ui::fontByFace(u"Arial Greek"_qs, 11)) {
   using T = Variant::Type;
-  dispatch().property(1, "Version", T::String, [] { return Variant::fromString(kVersion); });
+  dispatch().property(1, "Version", T::String, [] { return Variant::fromString(QString::fromUtf16(kVersion)); });
   dispatch().method(2, "GetTreeName", {T::Long}, T::String, [this](const std::vector<Variant>& a) {
     return Variant::fromString(codepage::toQString(browser_.treeName(a[0].toLong())));
   });
@@ -219,20 +218,23 @@ void CBrovikCtrl::showNotFound(const QString& before, const QString& after) {
 
 namespace {
 
-const vantorel::com::ComponentIdentity kBrovik{vantorel::com::ids::kBrovikClass,
-                                               vantorel::com::ids::kBrovikDispatch,
-                                               vantorel::com::ids::kBrovikEvents,
-                                               vantorel::com::ids::kBrovikTypeLib,
-                                               "BROVIK.BrovikCtrlGk.1",
-                                               "Brisamo Browse Control",
-                                               "1.0.021",
-                                               0x20191,
-                                               "BROVIKLib",
-                                               "Brisamo Browse Control",
-                                               "_DBrovik",
-                                               "_DBrovikEvents",
-                                               "Dispatch interface for Brovik Control",
-                                               "Event interface for Brovik Control"};
+constexpr vantorel::com::ComponentIdentity kBrovik{
+    .clsid = vantorel::com::ids::kBrovikClass,
+    .dispatchIid = vantorel::com::ids::kBrovikDispatch,
+    .eventsIid = vantorel::com::ids::kBrovikEvents,
+    .typeLibId = vantorel::com::ids::kBrovikTypeLib,
+    .progId = "BROVIK.BrovikCtrlGk.1",
+    .typeName = "Brisamo Browse Control",
+    .version = "1.0.021",
+    .miscStatus = 0x20191,
+    .typeLibName = "BROVIKLib",
+    .typeLibHelp = "Brisamo Browse Control",
+    .dispatchName = "_DBrovik",
+    .eventsName = "_DBrovikEvents",
+    .dispatchHelp = "Dispatch interface for Brovik Control",
+    .eventsHelp = "Event interface for Brovik Control",
+};
+VANTOREL_CHECK_COMPONENT_VERSION(kBrovik, vantorel::brovik::kVersion);
 
 }  // namespace
 

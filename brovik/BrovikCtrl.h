@@ -9,6 +9,9 @@
 
 namespace vantorel::brovik {
 
+// What the Version member answers: the library's FILE_VERSION (checked when it is built).
+inline constexpr char16_t kVersion[] = u"1.0.021";
+
 // The topic browser control: topic tree above, resource list below, and the word box with its
 // go/next button at the bottom.
 class CBrovikCtrl : public com::Control, private BrowserSink {

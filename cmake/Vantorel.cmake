@@ -5,7 +5,10 @@
 #   vantorel_add_component(NAME FILE file.ocx FILE_VERSION "1, 0, 0, 23" DESCRIPTION text
 #                          SOURCES ... [LIBS ...] [OUTPUT_DIR dir])
 #       Component library with hidden symbols; only the four server entry points are
-#       exported. Carries a version resource readable without loading the file.
+#       exported. Carries a version resource readable without loading the file. Its sources see
+#       VANTOREL_COMPONENT_VERSION_TEXT, the Version text that FILE_VERSION "a, b, c, d" stands for
+#       ("a.b.ccd": "1, 0, 0, 23" is "1.0.023"), which VANTOREL_CHECK_COMPONENT_VERSION compares
+#       at compile time with the identity and the Version member.
 #   vantorel_add_tool(NAME SOURCES ... [LIBS ...] [OUTPUT_NAME name])
 #       Developer or author tool, built into build/tools/bin/.
 #   vantorel_add_test_suite(NAME [GUI] SOURCES ... [LIBS ...])
@@ -74,6 +77,22 @@ function(vantorel_add_component name)
     VERBATIM)
   add_library(${name} SHARED ${ARG_SOURCES} "${resource}")
   _vantorel_common(${name})
+  string(REGEX MATCHALL "[0-9]+" parts "${ARG_FILE_VERSION}")
+  list(LENGTH parts count)
+  if(NOT count EQUAL 4)
+    message(FATAL_ERROR "${name}: FILE_VERSION \"${ARG_FILE_VERSION}\" is not four numbers")
+  endif()
+  list(GET parts 0 major)
+  list(GET parts 1 minor)
+  list(GET parts 2 release)
+  list(GET parts 3 build)
+  math(EXPR third "${release} * 100 + ${build}")
+  string(LENGTH "${third}" digits)
+  while(digits LESS 3)
+    string(PREPEND third "0")
+    string(LENGTH "${third}" digits)
+  endwhile()
+  target_compile_definitions(${name} PRIVATE VANTOREL_COMPONENT_VERSION_TEXT="${major}.${minor}.${third}")
   target_link_libraries(${name} PRIVATE vantorel_platform Qt6::Widgets ${ARG_LIBS})
   set_target_properties(${name} PROPERTIES
     PREFIX "" SUFFIX ".ocx" OUTPUT_NAME "${base}"

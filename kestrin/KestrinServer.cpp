@@ -7,20 +7,23 @@ namespace {
 
 using namespace vantorel::com;
 
-const ComponentIdentity kKestrin{ids::kKestrinClass,
-                                 ids::kKestrinDispatch,
-                                 ids::kKestrinEvents,
-                                 ids::kKestrinTypeLib,
-                                 "KESTRIN.KestrinCtrlGK.1",
-                                 "Brisamo Molecule Controller",
-                                 "1.0.012",
-                                 0x20191,
-                                 "KESTRINLib",
-                                 "Brisamo Molecule Controller",
-                                 "_DKestrin",
-                                 "_DKestrinEvents",
-                                 "Dispatch interface for Kestrin Control",
-                                 "Event interface for Kestrin Control"};
+constexpr ComponentIdentity kKestrin{
+    .clsid = ids::kKestrinClass,
+    .dispatchIid = ids::kKestrinDispatch,
+    .eventsIid = ids::kKestrinEvents,
+    .typeLibId = ids::kKestrinTypeLib,
+    .progId = "KESTRIN.KestrinCtrlGK.1",
+    .typeName = "Brisamo Molecule Controller",
+    .version = "1.0.012",
+    .miscStatus = 0x20191,
+    .typeLibName = "KESTRINLib",
+    .typeLibHelp = "Brisamo Molecule Controller",
+    .dispatchName = "_DKestrin",
+    .eventsName = "_DKestrinEvents",
+    .dispatchHelp = "Dispatch interface for Kestrin Control",
+    .eventsHelp = "Event interface for Kestrin Control",
+};
+VANTOREL_CHECK_COMPONENT_VERSION(kKestrin, vantorel::kestrin::kVersion);
 
 }  // namespace
 

@@ -5,20 +5,23 @@
 
 namespace {
 
-const vantorel::com::ComponentIdentity kTabrel{vantorel::com::ids::kTabrelClass,
-                                               vantorel::com::ids::kTabrelDispatch,
-                                               vantorel::com::ids::kTabrelEvents,
-                                               vantorel::com::ids::kTabrelTypeLib,
-                                               "TABREL.TabrelCtrlGk.1",
-                                               "Corvanel Περιοδικός Πίνακας",
-                                               "1.0.023",
-                                               0x20191,
-                                               "TABRELLib",
-                                               "Brisamo Periodic Table",
-                                               "_DTabrel",
-                                               "_DTabrelEvents",
-                                               "Dispatch interface for Tabrel Control",
-                                               "Event interface for Tabrel Control"};
+constexpr vantorel::com::ComponentIdentity kTabrel{
+    .clsid = vantorel::com::ids::kTabrelClass,
+    .dispatchIid = vantorel::com::ids::kTabrelDispatch,
+    .eventsIid = vantorel::com::ids::kTabrelEvents,
+    .typeLibId = vantorel::com::ids::kTabrelTypeLib,
+    .progId = "TABREL.TabrelCtrlGk.1",
+    .typeName = "Corvanel Περιοδικός Πίνακας",
+    .version = "1.0.023",
+    .miscStatus = 0x20191,
+    .typeLibName = "TABRELLib",
+    .typeLibHelp = "Brisamo Periodic Table",
+    .dispatchName = "_DTabrel",
+    .eventsName = "_DTabrelEvents",
+    .dispatchHelp = "Dispatch interface for Tabrel Control",
+    .eventsHelp = "Event interface for Tabrel Control",
+};
+VANTOREL_CHECK_COMPONENT_VERSION(kTabrel, vantorel::tabrel::kVersion);
 
 }  // namespace
 

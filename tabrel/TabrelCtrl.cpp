@@ -81,7 +81,8 @@ void swatch(QPainter& p, int x, int y, const QColor& colour) {
 }  // namespace
 
 CTabrelCtrl::CTabrelCtrl() {
-  dispatch().property(1, "Version", Variant::Type::String, [] { return Variant::fromString(u"1.0.023"_qs); });
+  dispatch().property(1, "Version", Variant::Type::String,
+                      [] { return Variant::fromString(QString::fromUtf16(kVersion)); });
   dispatch().method(2, "LoadData", {Variant::Type::String}, Variant::Type::Bool,
                     [this](const std::vector<Variant>& a) { return Variant::fromBool(LoadData(a[0].toString())); });
   dispatch().method(3, "Initialise", {}, Variant::Type::Empty, [this](const std::vector<Variant>&) {

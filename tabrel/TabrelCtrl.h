@@ -17,6 +17,9 @@ namespace vantorel::tabrel {
 
 class PropertyList;
 
+// What the Version member answers: the library's FILE_VERSION (checked when it is built).
+inline constexpr char16_t kVersion[] = u"1.0.023";
+
 inline constexpr int kEditBoxId = 2005;
 inline constexpr int kPropertyListId = 2006;
 inline constexpr int kElementDetailEvent = 1;

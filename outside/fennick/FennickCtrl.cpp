@@ -10,24 +10,30 @@ namespace {
 
 using namespace vantorel::com;
 
-const ComponentIdentity kFennick{ids::kFennickClass,
-                                 ids::kFennickDispatch,
-                                 ids::kFennickEvents,
-                                 ids::kFennickTypeLib,
-                                 "FENNICK.FennickCtrlGk.1",
-                                 "Fennick Molecule Zoom",
-                                 "1.0.010",
-                                 0x20191,
-                                 "FENNICKLib",
-                                 "Fennick Molecule Zoom",
-                                 "_DFennick",
-                                 "_DFennickEvents"};
+// What the Version member answers; the identity and the library's FILE_VERSION say the same.
+constexpr char16_t kVersion[] = u"1.0.010";
+
+constexpr ComponentIdentity kFennick{
+    .clsid = ids::kFennickClass,
+    .dispatchIid = ids::kFennickDispatch,
+    .eventsIid = ids::kFennickEvents,
+    .typeLibId = ids::kFennickTypeLib,
+    .progId = "FENNICK.FennickCtrlGk.1",
+    .typeName = "Fennick Molecule Zoom",
+    .version = "1.0.010",
+    .miscStatus = 0x20191,
+    .typeLibName = "FENNICKLib",
+    .typeLibHelp = "Fennick Molecule Zoom",
+    .dispatchName = "_DFennick",
+    .eventsName = "_DFennickEvents",
+};
+VANTOREL_CHECK_COMPONENT_VERSION(kFennick, kVersion);
 
 class CFennickCtrl : public Control {
  public:
   CFennickCtrl() {
     dispatch().method(1, "Version", {}, Variant::Type::String,
-                      [](const std::vector<Variant>&) { return Variant::fromString(u"1.0.010"_qs); });
+                      [](const std::vector<Variant>&) { return Variant::fromString(QString::fromUtf16(kVersion)); });
   }
 
  protected:

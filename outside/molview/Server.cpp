@@ -7,18 +7,21 @@ namespace {
 
 using namespace vantorel::com;
 
-const ComponentIdentity kMoleculeViewer{ids::kMoleculeViewerClass,
-                                        ids::kMoleculeViewerDispatch,
-                                        ids::kMoleculeViewerEvents,
-                                        ids::kMoleculeViewerTypeLib,
-                                        "VANTOREL.MoleculeViewer.1",
-                                        "Vantorel Molecule Viewer",
-                                        "1.0.001",
-                                        0x20191,
-                                        "MOLVIEWLib",
-                                        "Vantorel Molecule Viewer",
-                                        "_DMoleculeViewer",
-                                        "_DMoleculeViewerEvents"};
+constexpr ComponentIdentity kMoleculeViewer{
+    .clsid = ids::kMoleculeViewerClass,
+    .dispatchIid = ids::kMoleculeViewerDispatch,
+    .eventsIid = ids::kMoleculeViewerEvents,
+    .typeLibId = ids::kMoleculeViewerTypeLib,
+    .progId = "VANTOREL.MoleculeViewer.1",
+    .typeName = "Vantorel Molecule Viewer",
+    .version = "1.0.001",
+    .miscStatus = 0x20191,
+    .typeLibName = "MOLVIEWLib",
+    .typeLibHelp = "Vantorel Molecule Viewer",
+    .dispatchName = "_DMoleculeViewer",
+    .eventsName = "_DMoleculeViewerEvents",
+};
+VANTOREL_CHECK_COMPONENT_VERSION(kMoleculeViewer, vantorel::molview::kVersion);
 
 }  // namespace
 

@@ -7,18 +7,21 @@ namespace {
 
 using namespace vantorel::com;
 
-const ComponentIdentity kVideoPlayer{ids::kVideoPlayerClass,
-                                     ids::kVideoPlayerDispatch,
-                                     ids::kVideoPlayerEvents,
-                                     ids::kVideoPlayerTypeLib,
-                                     "VANTOREL.VideoPlayer.1",
-                                     "Vantorel Video Player",
-                                     "1.0.001",
-                                     0x20191,
-                                     "VIDEOPLAYERLib",
-                                     "Vantorel Video Player",
-                                     "_DVideoPlayer",
-                                     "_DVideoPlayerEvents"};
+constexpr ComponentIdentity kVideoPlayer{
+    .clsid = ids::kVideoPlayerClass,
+    .dispatchIid = ids::kVideoPlayerDispatch,
+    .eventsIid = ids::kVideoPlayerEvents,
+    .typeLibId = ids::kVideoPlayerTypeLib,
+    .progId = "VANTOREL.VideoPlayer.1",
+    .typeName = "Vantorel Video Player",
+    .version = "1.0.001",
+    .miscStatus = 0x20191,
+    .typeLibName = "VIDEOPLAYERLib",
+    .typeLibHelp = "Vantorel Video Player",
+    .dispatchName = "_DVideoPlayer",
+    .eventsName = "_DVideoPlayerEvents",
+};
+VANTOREL_CHECK_COMPONENT_VERSION(kVideoPlayer, vantorel::video::kVersion);
 
 }  // namespace
 

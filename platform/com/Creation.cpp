@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/com/LibraryCheck.h"
 #include "platform/registry/Registry.h"
 
 namespace vantorel::com {
@@ -23,8 +24,8 @@ std::map<QString, std::unique_ptr<QLibrary>>& libraries() {
 QLibrary* loadedLibrary(const QString& path, QString* error) {
   auto it = libraries().find(path);
   if (it != libraries().end()) return it->second.get();
-  if (!QFileInfo(path).isFile()) {
-    if (error) *error = u"library not found: "_qs + path;
+  if (const std::string why = checkComponentLibrary(path.toStdString()); !why.empty()) {
+    if (error) *error = QString::fromStdString(why);
     return nullptr;
   }
   auto library = std::make_unique<QLibrary>(path);
@@ -82,8 +83,9 @@ CreateResult createControl(std::string_view classIdOrProgId) {
 
 HResult registerLibrary(const std::string& path, bool unregister, QString* error) {
   const QString file = QString::fromStdString(path);
-  if (!QFileInfo(file).isFile()) {
-    if (error) *error = u"library not found: "_qs + file;
+  // Registering runs the library's code too: the same checks as before creating a control.
+  if (const std::string why = checkComponentLibrary(path); !why.empty()) {
+    if (error) *error = QString::fromStdString(why);
     return kFail;
   }
   const char* entryName = unregister ? "DllUnregisterServer" : "DllRegisterServer";

@@ -17,8 +17,9 @@ struct CreateResult {
 };
 
 // Looks the class up in the registry store, loads its library, asks the class object for a new
-// instance. Every failing step (unregistered class, missing file, not a library, missing entry
-// point, refusing class object) gives a null control and a reason, never a crash.
+// instance. Every failing step (unregistered class, a library that fails checkComponentLibrary,
+// not a library, missing entry point, refusing class object) gives a null control and a reason,
+// never a crash.
 [[nodiscard]] CreateResult createControl(const Guid& clsid);
 // A class id in braces or a ProgID.
 [[nodiscard]] CreateResult createControl(std::string_view classIdOrProgId);
@@ -28,7 +29,7 @@ struct CreateResult {
 [[nodiscard]] std::optional<Guid> classIdFromProgId(std::string_view progId);
 
 // Loads a library, calls its DllRegisterServer (or DllUnregisterServer) and returns the result;
-// kFail when the library cannot be loaded or lacks the entry point.
+// kFail when the library fails checkComponentLibrary, cannot be loaded or lacks the entry point.
 HResult registerLibrary(const std::string& path, bool unregister = false, QString* error = nullptr);
 
 }  // namespace vantorel::com

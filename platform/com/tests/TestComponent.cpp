@@ -9,25 +9,32 @@ namespace {
 
 using namespace vantorel::com;
 
-const ComponentIdentity kTest{testids::kClass,
-                              testids::kDispatch,
-                              testids::kEvents,
-                              testids::kTypeLib,
-                              "VANTOREL.TestCtrl.1",
-                              "Vantorel Test Control",
-                              "2.5.7",
-                              0x20191,
-                              "TESTLib",
-                              "Vantorel test control",
-                              "_DTest",
-                              "_DTestEvents",
-                              "Dispatch interface for Test Control",
-                              "Event interface for Test Control"};
+// What the Version member answers. The test container's tests know it as "2.5.7", so this one
+// library keeps a version text of its own instead of its FILE_VERSION's.
+constexpr char16_t kVersion[] = u"2.5.7";
+
+constexpr ComponentIdentity kTest{
+    .clsid = testids::kClass,
+    .dispatchIid = testids::kDispatch,
+    .eventsIid = testids::kEvents,
+    .typeLibId = testids::kTypeLib,
+    .progId = "VANTOREL.TestCtrl.1",
+    .typeName = "Vantorel Test Control",
+    .version = "2.5.7",
+    .miscStatus = 0x20191,
+    .typeLibName = "TESTLib",
+    .typeLibHelp = "Vantorel test control",
+    .dispatchName = "_DTest",
+    .eventsName = "_DTestEvents",
+    .dispatchHelp = "Dispatch interface for Test Control",
+    .eventsHelp = "Event interface for Test Control",
+};
 
 class CTestCtrl : public Control {
  public:
   CTestCtrl() {
-    dispatch().property(1, "Version", Variant::Type::String, [] { return Variant::fromString(u"2.5.7"_qs); });
+    dispatch().property(1, "Version", Variant::Type::String,
+                        [] { return Variant::fromString(QString::fromUtf16(kVersion)); });
     dispatch().property(
         2, "Counter", Variant::Type::Short, [this] { return Variant::fromShort(counter_); },
         [this](const Variant& v) { counter_ = v.toShort(); });
