@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "platform/ui/Graphics.h"
+#include "platform/ui/MessageBox.h"
 
 namespace vantorel::host {
 namespace {
@@ -115,9 +116,14 @@ void CFindFolderDlg::expandItem(QTreeWidgetItem* item) {
 void CFindFolderDlg::onOk() {
   const QTreeWidgetItem* item = tree_->currentItem();
   if (!item || !item->isSelected()) return;
-  chosenPath_ = pathOfItem(item);
+  QString path = pathOfItem(item);
+  // A line break in a folder's name would split the settings file it is recorded in.
+  if (path.contains(u'\r') || path.contains(u'\n')) {
+    ui::messageBox(kLineBreakInFolderName, windowTitle());
+    return;
+  }
   // The root of "/" has an empty path; it still names a folder.
-  if (chosenPath_.isEmpty()) chosenPath_ = u"/"_qs;
+  chosenPath_ = path.isEmpty() ? u"/"_qs : path;
   accept();
 }
 

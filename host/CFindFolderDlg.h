@@ -18,6 +18,10 @@ namespace vantorel::host {
 class CFindFolderDlg : public QDialog {
  public:
   enum class Mode { LocateDisc, BookmarkFolder };
+  // Shown when OK is pressed on a folder whose name holds a line break; the dialog stays open.
+  static inline const QString kLineBreakInFolderName = QStringLiteral(
+      "Το όνομα αυτού του φακέλου περιέχει αλλαγή γραμμής και δεν μπορεί να καταγραφεί. "
+      "Παρακαλώ επιλέξτε άλλο φάκελο.");
   using VolumeSource = std::function<std::vector<shell::Volume>()>;
 
   CFindFolderDlg(QWidget* parent, Mode mode, VolumeSource volumes = shell::volumes);

@@ -2,10 +2,13 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "host/CFindFolderDlg.h"
 #include "host/tests/HostTestSupport.h"
+#include "platform/ui/MessageBox.h"
 
 using namespace vantorel;
 using vantorel::host::CFindFolderDlg;
@@ -99,4 +102,39 @@ TEST(FindFolderDlg, ChangingTheDriveRefillsTheTree) {
   EXPECT_EQ(dialog.folderTree()->topLevelItem(0)->childCount(), 0);
   dialog.driveList()->setCurrentIndex(1);
   EXPECT_EQ(dialog.folderTree()->topLevelItem(0)->childCount(), 3);
+}
+
+TEST(FindFolderDlg, AFolderWithALineBreakInItsNameIsRefusedWithAMessage) {
+  FolderTree tree;
+  QDir(tree.root).mkpath(u"two\nlines"_qs);
+  ui::RecordingMessageBoxes boxes;
+  CFindFolderDlg dialog(nullptr, CFindFolderDlg::Mode::LocateDisc, [&] { return tree.volumes(); });
+  dialog.show();
+  QTreeWidgetItem* root = dialog.folderTree()->topLevelItem(0);
+  QTreeWidgetItem* odd = nullptr;
+  for (int i = 0; i < root->childCount(); ++i) {
+    if (root->child(i)->text(0).contains(u'\n')) odd = root->child(i);
+  }
+  ASSERT_NE(odd, nullptr);
+  dialog.folderTree()->scrollToItem(odd);
+  const QRect cell = dialog.folderTree()->visualItemRect(odd);
+  QTest::mouseClick(dialog.folderTree()->viewport(), Qt::LeftButton, {}, cell.center());
+  ASSERT_TRUE(odd->isSelected());
+  QPushButton* ok = nullptr;
+  for (QPushButton* b : dialog.findChildren<QPushButton*>()) {
+    if (b->text() == u"OK"_qs) ok = b;
+  }
+  ASSERT_NE(ok, nullptr);
+  QTest::mouseClick(ok, Qt::LeftButton);
+  ASSERT_EQ(boxes.shown().size(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, CFindFolderDlg::kLineBreakInFolderName);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_TRUE(dialog.chosenPath().isEmpty());
+
+  // Another folder is taken as before.
+  QTest::mouseClick(dialog.folderTree()->viewport(), Qt::LeftButton, {},
+                    dialog.folderTree()->visualItemRect(root->child(0)).center());
+  QTest::mouseClick(ok, Qt::LeftButton);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.chosenPath(), tree.root + u"alpha"_qs);
 }

@@ -2,6 +2,7 @@
 
 #include <QProcess>
 
+#include "host/core/IniReader.h"
 #include "host/core/StartupRules.h"
 #include "host/tests/HostTestSupport.h"
 #include "platform/com/ComponentIds.h"
@@ -20,10 +21,19 @@ int runInstaller(const QStringList& args, QString* out = nullptr) {
 }
 }  // namespace
 
+// A program folder as the build lays it out: the program and one component library.
+void layOutProgram(const Sandbox& box) {
+  vantorel::host::testing::writeFile(box.programFolder + u"/pelorin"_qs, "#!/bin/sh\n");
+  QFile::setPermissions(box.programFolder + u"/pelorin"_qs, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                                QFileDevice::ExeOther);
+  QDir().mkpath(box.programFolder + u"/ActiveX"_qs);
+  QFile::copy(u"" FENNICK_PATH ""_qs, box.programFolder + u"/ActiveX/fennickgk.ocx"_qs);
+}
+
 TEST(Installer, RegistersRecordsAndWritesTheSettings) {
   Sandbox box;
-  QDir().mkpath(box.programFolder + u"/ActiveX"_qs);
-  ASSERT_TRUE(QFile::copy(u"" FENNICK_PATH ""_qs, box.programFolder + u"/ActiveX/fennickgk.ocx"_qs));
+  layOutProgram(box);
   const QString disc = box.dataFolder(u"disc"_qs);
   const QString registryFile = box.dir.filePath(u"installed.reg"_qs);
   QString out;
@@ -46,4 +56,53 @@ TEST(Installer, RefusesAFolderWithoutTheFirstPage) {
   EXPECT_NE(runInstaller({u"--registry"_qs, box.dir.filePath(u"r.reg"_qs), box.programFolder, notDisc}), 0);
   EXPECT_TRUE(box.settingsText().isEmpty());
   EXPECT_NE(runInstaller({box.programFolder}), 0);
+}
+
+TEST(Installer, RefusesAFolderWithoutTheProgramOrItsComponents) {
+  Sandbox box;
+  const QString disc = box.dataFolder(u"disc"_qs);
+  const QString registryFile = box.dir.filePath(u"r.reg"_qs);
+  QString out;
+  EXPECT_EQ(runInstaller({u"--registry"_qs, registryFile, box.programFolder, disc}, &out), 1);
+  EXPECT_TRUE(out.contains(u"pelorin"_qs)) << out.toStdString();
+  layOutProgram(box);
+  QFile::remove(box.programFolder + u"/ActiveX/fennickgk.ocx"_qs);
+  EXPECT_EQ(runInstaller({u"--registry"_qs, registryFile, box.programFolder, disc}, &out), 1);
+  EXPECT_TRUE(out.contains(u"component library"_qs)) << out.toStdString();
+  EXPECT_TRUE(box.settingsText().isEmpty());
+  EXPECT_FALSE(QFileInfo::exists(registryFile));
+}
+
+TEST(Installer, SetsADamagedStoreAsideAndSaysSo) {
+  Sandbox box;
+  layOutProgram(box);
+  const QString disc = box.dataFolder(u"disc"_qs);
+  const QString registryFile = box.dir.filePath(u"r.reg"_qs);
+  vantorel::host::testing::writeFile(registryFile, "not a registry\n");
+  QString out;
+  ASSERT_EQ(runInstaller({u"--registry"_qs, registryFile, box.programFolder, disc}, &out), 0) << out.toStdString();
+  EXPECT_TRUE(out.contains(u"moved aside"_qs)) << out.toStdString();
+  const QStringList aside = QDir(box.dir.path()).entryList({u"r.reg.bad-*"_qs});
+  ASSERT_EQ(aside.size(), 1);
+  EXPECT_EQ(vantorel::host::testing::readFile(box.dir.filePath(aside[0])), QByteArray("not a registry\n"));
+  registry::RegistryStore reg(registryFile.toStdString());
+  EXPECT_TRUE(reg.queryString(host::registryKeyPath(), "Directory").has_value());
+}
+
+TEST(Installer, AGreekDataFolderReadsBackAndAnOverlongOneIsRefused) {
+  Sandbox box;
+  layOutProgram(box);
+  const QString registryFile = box.dir.filePath(u"r.reg"_qs);
+  // 149 Greek letters in two folders: 298 bytes, well under the limit of 254 characters.
+  const QString greek = box.dataFolder(QString(75, QChar(u'δ')) + u'/' + QString(74, QChar(u'ε')));
+  QString out;
+  ASSERT_EQ(runInstaller({u"--registry"_qs, registryFile, box.programFolder, greek}, &out), 0) << out.toStdString();
+  const std::string text = box.settingsText().toStdString();
+  EXPECT_EQ(host::ReadIniValue(host::iniTextOf(text), host::kDataPathKey),
+            (QFileInfo(greek).canonicalFilePath() + u'/').toStdString());
+  // A folder whose full path passes 254 characters is written but would never be read back.
+  const QString deep =
+      box.dataFolder(QString(120, QChar(u'a')) + u'/' + QString(60, QChar(u'β')) + u'/' + QString(60, QChar(u'γ')));
+  EXPECT_EQ(runInstaller({u"--registry"_qs, registryFile, box.programFolder, deep}, &out), 1);
+  EXPECT_TRUE(out.contains(u"does not read back"_qs)) << out.toStdString();
 }
