@@ -103,6 +103,12 @@ void CQuillet2View::connectEvents() {
   });
   connect(&components_->periodTable(), &CPeriodTable::elementDetail, this,
           [this](int index) { onElementDetail(index); });
+  // Glossary links and the enlarged-view link name no page of their own: the browser must not
+  // follow them into an error. Their pop-up and dialog belong to the page handling.
+  components_->webBrowser().setBeforeNavigate([](const NavigateRequest& request) {
+    const QString& url = request.url;
+    return url.contains(u"pjqbhg"_qs) || (url.size() == 8 && url.mid(3) == u"a.htm"_qs);
+  });
 }
 
 // ---- screens ---------------------------------------------------------------------------------

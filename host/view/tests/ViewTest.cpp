@@ -275,6 +275,15 @@ TEST(MainView, BrowseEventsShowTheirPages) {
   EXPECT_EQ(view->object(), 170070);
   fireEvent(c->select(), 1, 410000, 77);  // the same topic again still clears the object
   EXPECT_EQ(view->object(), 0);
+
+  // A glossary link and the enlarged-view link are not followed as pages.
+  c->webBrowser().Navigate(u"pjqbhgterm0001.htm"_qs);
+  c->webBrowser().Navigate(u"123a.htm"_qs);
+  c->webBrowser().Navigate(u"1234a.htm"_qs);
+  const QString log = callLog(c->webBrowser());
+  EXPECT_TRUE(log.contains(u"refused pjqbhgterm0001.htm"_qs));
+  EXPECT_TRUE(log.contains(u"refused 123a.htm"_qs));
+  EXPECT_TRUE(log.contains(u"went 1234a.htm"_qs));
 }
 
 TEST(MainView, CommandsFollowTheScreenAndDisabledOnesDoNothing) {
