@@ -211,7 +211,8 @@ void drawButton(QPainter& p, int button, const QRect& cell, Look look) {
   const int shift = look == Look::Pressed ? 1 : 0;
   drawPictogram(p, button, QRectF(cell.center().x() - 10 + shift, cell.top() + 3 + shift, 22, 18), c);
   p.setPen(c.caption);
-  p.setFont(ui::fontByFace(u"Arial"_qs, 9, look == Look::Pressed));
+  // One weight for every look: a bold caption would need a third line on the narrow buttons.
+  p.setFont(ui::fontByFace(u"Arial"_qs, 9));
   const QRect text(cell.left() + 1 + shift, cell.top() + 22 + shift, cell.width() - 2, 26);
   p.drawText(text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, stripCaptions()[static_cast<size_t>(button)]);
 }
