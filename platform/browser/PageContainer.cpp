@@ -126,9 +126,9 @@ const QImage* PageContainer::image(const QString& address) {
   return it->isNull() ? nullptr : &*it;
 }
 
-const PageContainer::Font* PageContainer::fontOf(litehtml::uint_ptr handle) const {
+PageContainer::Font* PageContainer::fontOf(litehtml::uint_ptr handle) {
   if (handle == 0 || handle > fonts_.size()) return nullptr;
-  const Font& f = fonts_[handle - 1];
+  Font& f = fonts_[handle - 1];
   return f.live ? &f : nullptr;
 }
 
@@ -145,7 +145,8 @@ litehtml::uint_ptr PageContainer::create_font(const litehtml::tchar_t* faceName,
   entry.font.setOverline((decoration & litehtml::font_decoration_overline) != 0);
   entry.font.setStyleStrategy(QFont::PreferAntialias);
   entry.live = true;
-  const QFontMetrics metrics(entry.font);
+  entry.metrics = std::make_shared<QFontMetrics>(entry.font);
+  const QFontMetrics& metrics = *entry.metrics;
   entry.ascent = metrics.ascent();
   if (fm) {
     fm->ascent = metrics.ascent();
@@ -166,13 +167,19 @@ litehtml::uint_ptr PageContainer::create_font(const litehtml::tchar_t* faceName,
 }
 
 void PageContainer::delete_font(litehtml::uint_ptr hFont) {
-  if (hFont != 0 && hFont <= fonts_.size()) fonts_[hFont - 1].live = false;
+  if (hFont != 0 && hFont <= fonts_.size()) fonts_[hFont - 1] = Font();
 }
 
 int PageContainer::text_width(const litehtml::tchar_t* text, litehtml::uint_ptr hFont) {
-  const Font* f = fontOf(hFont);
-  if (!f) return 0;
-  return QFontMetrics(f->font).horizontalAdvance(fromUtf8(text));
+  Font* f = fontOf(hFont);
+  if (!f || !text) return 0;
+  constexpr size_t kMaxRemembered = 50000;
+  auto it = f->widths.find(text);
+  if (it != f->widths.end()) return it->second;
+  if (f->widths.size() >= kMaxRemembered) f->widths.clear();
+  const int width = f->metrics->horizontalAdvance(fromUtf8(text));
+  f->widths.emplace(text, width);
+  return width;
 }
 
 void PageContainer::draw_text(litehtml::uint_ptr hdc, const litehtml::tchar_t* text, litehtml::uint_ptr hFont,
@@ -227,7 +234,7 @@ void PageContainer::draw_list_marker(litehtml::uint_ptr hdc, const litehtml::lis
       painter->setFont(f->font);
       painter->setPen(colour);
       const QString number = QString::number(marker.index) + u'.';
-      const int width = QFontMetrics(f->font).horizontalAdvance(number);
+      const int width = f->metrics->horizontalAdvance(number);
       painter->drawText(QPoint(box.right() - width, box.bottom()), number);
     }
   }

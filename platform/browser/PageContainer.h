@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QHash>
 #include <QImage>
 #include <QRect>
@@ -11,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/browser/Html32Elements.h"
@@ -95,10 +97,13 @@ class PageContainer : public litehtml::document_container {
  private:
   struct Font {
     QFont font;
+    std::shared_ptr<QFontMetrics> metrics;
+    // Widths of the words measured so far: pages repeat their words, and layout asks again.
+    std::unordered_map<std::string, int> widths;
     int ascent = 0;
     bool live = false;
   };
-  [[nodiscard]] const Font* fontOf(litehtml::uint_ptr handle) const;
+  [[nodiscard]] Font* fontOf(litehtml::uint_ptr handle);
   [[nodiscard]] const QImage* image(const QString& address);
 
   litehtml::context context_;
