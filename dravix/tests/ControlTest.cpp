@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -289,6 +290,29 @@ TEST(TablePage, TransposedRowsAndTheirScrolling) {
   page.call("Axis", {Variant::fromBool(false)}, InvokeKind::PropertyPut);
   EXPECT_EQ(page.control.rows().rowCount(), 3u);
   EXPECT_TRUE(page.control.header()->isVisible());
+}
+
+TEST(TablePage, HorizontalScrollingMovesHeaderAndGridTogether) {
+  Disc disc({{"Άρης", "Γη", "Ερμής"}});
+  Page page;
+  page.load(disc.folder(), kPlanets);
+  QScrollBar* bar = page.control.scrollBar();
+  EXPECT_FALSE(bar->isEnabled());  // one column fits
+  QTest::mouseClick(page.control.button(bitmaps::kAddAll), Qt::LeftButton);
+  ASSERT_TRUE(bar->isEnabled());
+  const int view = page.control.grid()->width() -
+                   page.control.grid()->verticalBar()->width() * page.control.grid()->verticalBar()->isVisible();
+  EXPECT_EQ(bar->maximum(), (14 * 108 - view + 9) / 10);
+  bar->setValue(10);  // 100 pixels
+  EXPECT_EQ(page.control.header()->offset(), 100);
+  const QImage image = page.gridImage();
+  EXPECT_EQ(image.pixelColor(7, 6), kInk);  // the first column's closing line, 100 pixels to the left
+  EXPECT_EQ(image.pixelColor(7 + 108, 6), kInk);
+
+  page.call("Axis", {Variant::fromBool(true)}, InvokeKind::PropertyPut);
+  EXPECT_EQ(bar->value(), 0);
+  EXPECT_EQ(page.gridImage().pixelColor(104, 6), QColor(192, 192, 192));
+  EXPECT_EQ(bar->maximum(), 0);  // three values and the caption fit
 }
 
 TEST(TablePage, DamagedOrMissingTablesLeaveNoTableAndAUsablePage) {
