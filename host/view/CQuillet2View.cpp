@@ -10,14 +10,18 @@
 #include <QTimerEvent>
 
 #include "host/CQuillet2App.h"
+#include "host/bookmarks/BookmarkCommands.h"
+#include "host/bookmarks/BookmarkStore.h"
 #include "host/components/ComponentCheck.h"
 #include "host/components/ElementIndex.h"
 #include "host/components/HostComponents.h"
+#include "host/search/CWordSearchDlg.h"
 #include "host/view/CAboutDlg.h"
 #include "host/view/CWebPageDlg.h"
 #include "host/view/Commands.h"
 #include "host/view/ESGSplit.h"
 #include "host/view/StripArt.h"
+#include "host/view/ViewBookmarks.h"
 #include "host/view/core/MainMenuLayout.h"
 #include "host/view/core/PageSource.h"
 #include "host/view/core/Sections.h"
@@ -56,6 +60,9 @@ CQuillet2View::CQuillet2View(CQuillet2App& app, QWidget* parent) : QWidget(paren
 
 CQuillet2View::~CQuillet2View() {
   if (timerId_) killTimer(timerId_);
+  if (bookmarkStore_ && !startFailed_) bookmarkStore_->save(this);
+  bookmarkCommands_.reset();
+  bookmarkSites_.reset();
   // The component windows are children of this view: the wrappers go first, while they live.
   components_.reset();
 }
@@ -81,6 +88,7 @@ void CQuillet2View::OnInitialUpdate() {
     return;
   }
   connectEvents();
+  setCommandHandler(cmd::kSearch, {[this] { runSearch(); }, [] { return CommandState{true, false}; }});
   if (outcome == HostComponents::Outcome::NoBrowser) return;
   browserReady_ = true;
   components_->webBrowser().Navigate(app_.dataFolder() + u"a.htm"_qs);
@@ -88,7 +96,29 @@ void CQuillet2View::OnInitialUpdate() {
   elementIndex_ = readElementIndex(app_.dataFolder(), this);
   pictures_.load(app_.dataFolder(), this);
   components_->checkMinimumVersions(this);
+  startBookmarks();
   update();
+}
+
+void CQuillet2View::startBookmarks() {
+  bookmarkStore_ = std::make_unique<bookmarks::BookmarkStore>(app_.bookmarkPath());
+  bookmarkStore_->load(this);
+  bookmarkSites_ = std::make_unique<ViewBookmarks>(*this, *components_);
+  bookmarkCommands_ = std::make_unique<bookmarks::BookmarkCommands>(*bookmarkStore_, *bookmarkSites_, this);
+  setCommandHandler(cmd::kAddBookmark, {[this] { bookmarkCommands_->OnBookmarkAdd(); },
+                                        [this] {
+                                          return CommandState{bookmarkCommands_->canAdd(), false};
+                                        }});
+  setCommandHandler(cmd::kGoToBookmark, {[this] { bookmarkCommands_->OnBookmarkGoto(); },
+                                         [] {
+                                           return CommandState{true, false};
+                                         }});
+}
+
+void CQuillet2View::runSearch() {
+  (void)search::CWordSearchDlg::run(
+      this, app_.dataFolder(), searchState_,
+      [this](int route, int32_t recordId, int32_t assetId) { goToTopic(route, recordId, assetId); });
 }
 
 void CQuillet2View::connectEvents() {
@@ -231,6 +261,18 @@ void CQuillet2View::ShowTopicPage(int page) {
   if (!file.commit()) return;
   lastGeneratedPage_ = output;
   components_->webBrowser().Navigate(output);
+}
+
+void CQuillet2View::setBrowsePosition(int treeRecord, int object, int section) {
+  treeRecord_ = treeRecord;
+  object_ = object;
+  section_ = section;
+}
+
+void CQuillet2View::goToTopic(int route, int32_t recordId, int32_t assetId) {
+  if (!sectionByNumber(route)) return;
+  OpenSection(route, 0);
+  if (components_) components_->select().GotoPosition(recordId, assetId, false);
 }
 
 void CQuillet2View::frameMinimised() {

@@ -10,12 +10,19 @@
 #include <vector>
 
 #include "host/components/core/ElementIndex.h"
+#include "host/search/core/SearchState.h"
 #include "host/view/MainMenuPictures.h"
+
+namespace vantorel::bookmarks {
+class BookmarkCommands;
+class BookmarkStore;
+}  // namespace vantorel::bookmarks
 
 namespace vantorel::host {
 
 class CQuillet2App;
 class HostComponents;
+class ViewBookmarks;
 
 namespace view {
 class ESGSplit;
@@ -52,6 +59,11 @@ class CQuillet2View : public QWidget {
   void ShowDataAnalyser();
   void ShowMainMenu();
   void ShowTopicPage(int page);
+  // The browse position without moving anything (a bookmark sets it before opening its section).
+  void setBrowsePosition(int treeRecord, int object, int section);
+  // Opens the section of `route` and positions the topic browser at the record and its resource,
+  // as choosing them in the tree does.
+  void goToTopic(int route, int32_t recordId, int32_t assetId);
 
   // The enabled and checked state of a command, as its menu item shows it.
   [[nodiscard]] CommandState commandState(int id) const;
@@ -76,6 +88,9 @@ class CQuillet2View : public QWidget {
   [[nodiscard]] const view::MainMenuPictures& pictures() const { return pictures_; }
   // Where the main menu picture stands in the view.
   [[nodiscard]] QPoint mainMenuOrigin() const;
+  // The bookmark commands; null until the page browser is up.
+  [[nodiscard]] bookmarks::BookmarkCommands* bookmarkCommands() const { return bookmarkCommands_.get(); }
+  [[nodiscard]] const search::SearchState& searchState() const { return searchState_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -104,6 +119,8 @@ class CQuillet2View : public QWidget {
   void copyInPage(bool print);
   void showWebPage(const QString& address);
   void showAbout();
+  void startBookmarks();
+  void runSearch();
 
   CQuillet2App& app_;
   Screen screen_ = MainMenu;
@@ -125,6 +142,10 @@ class CQuillet2View : public QWidget {
   std::unique_ptr<QTemporaryDir> pageCache_;
   int nextPage_ = 1;
   QString lastGeneratedPage_;
+  search::SearchState searchState_;
+  std::unique_ptr<bookmarks::BookmarkStore> bookmarkStore_;
+  std::unique_ptr<ViewBookmarks> bookmarkSites_;
+  std::unique_ptr<bookmarks::BookmarkCommands> bookmarkCommands_;
 };
 
 }  // namespace vantorel::host
