@@ -1,7 +1,6 @@
-// vantorel-stress: two processes writing the registry store or the settings file at once, one of
-// them killed (SIGKILL) at a random moment, round after round. Afterwards every value a writer
-// reported as written must be in the file, and the file must read as a whole: never empty, cut
-// or mixed.
+// vantorel-stress: two processes writing the registry store or the settings file at once, each
+// killed (SIGKILL) at a random moment, round after round; a last round lets both finish. Afterwards every value a
+// writer reported as written must be in the file, and the file must read as a whole: never empty, cut or mixed.
 //
 //   vantorel-stress run [--rounds N] [--values N] [--seed N] [--keep] FOLDER
 //   vantorel-stress write-registry FILE WRITER FROM COUNT
@@ -165,14 +164,16 @@ Figures stress(Target target, const QString& file, int rounds, long values, std:
     }
     for (auto& w : writers) w.waitForStarted();
     if (!last) {
-      QThread::msleep(std::uniform_int_distribution<int>(5, 400)(random));
-      const int victim = std::uniform_int_distribution<int>(0, 2)(random);  // 2: both
-      for (int w = 0; w < 2; ++w) {
-        if (victim == w || victim == 2) {
-          writers[w].kill();
-          ++fig.kills;
-        }
-      }
+      // Each writer dies at a moment of its own, so that one may be killed inside its write while
+      // the other holds the lock, or between two writes.
+      int at[2] = {std::uniform_int_distribution<int>(5, 1500)(random),
+                   std::uniform_int_distribution<int>(5, 1500)(random)};
+      const int first = at[0] <= at[1] ? 0 : 1;
+      QThread::msleep(static_cast<unsigned long>(at[first]));
+      writers[first].kill();
+      QThread::msleep(static_cast<unsigned long>(at[1 - first] - at[first]));
+      writers[1 - first].kill();
+      fig.kills += 2;
     }
     for (int w = 0; w < 2; ++w) {
       writers[w].waitForFinished(-1);
