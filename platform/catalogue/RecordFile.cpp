@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/files/CaseInsensitivePath.h"
 #include "platform/files/RegularFile.h"
 
 namespace vantorel::catalogue {
@@ -12,6 +13,11 @@ RecordFile::~RecordFile() = default;
 
 std::unique_ptr<DiskFile> DiskFile::open(const std::string& path) {
   std::FILE* file = files::openRegularFile(path).release();
+  if (!file) {
+    // A disc copied from another system may spell the name in other letter case.
+    const auto other = files::findIgnoringCase(path);
+    if (other && *other != path) file = files::openRegularFile(*other).release();
+  }
   if (!file) return nullptr;
   long size = -1;
   if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);

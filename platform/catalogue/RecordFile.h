@@ -22,7 +22,8 @@ class RecordFile {
 
 class DiskFile final : public RecordFile {
  public:
-  // Null when the file is not a regular file or cannot be opened for reading.
+  // Null when the file is not a regular file or cannot be opened for reading. A name missing as
+  // spelled is looked up ignoring letter case.
   [[nodiscard]] static std::unique_ptr<DiskFile> open(const std::string& path);
   ~DiskFile() override;
   DiskFile(const DiskFile&) = delete;

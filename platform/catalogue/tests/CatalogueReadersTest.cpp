@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -106,4 +110,18 @@ TEST(CatalogueReaders, StoredTitlesReadOnlyRecordsThatExist) {
   EXPECT_EQ(titles.readStored(760001).title, "h1");
   EXPECT_EQ(titles.readStored(770001).title, "h1");
   EXPECT_EQ(titles.readStored(10001).status, TitleRead::Status::NotOpen);
+}
+
+TEST(CatalogueReaders, DiskFilesAreFoundWhateverTheLetterCase) {
+  char pattern[] = "/tmp/catalogue-test-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const std::filesystem::path dir = pattern;
+  std::ofstream(dir / "WORDS.DAT", std::ios::binary) << "0123456789";
+  std::filesystem::create_directory(dir / "folder.dat");
+  auto file = DiskFile::open((dir / "words.dat").string());
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(file->size(), 10u);
+  EXPECT_EQ(DiskFile::open((dir / "other.dat").string()), nullptr);
+  EXPECT_EQ(DiskFile::open((dir / "FOLDER.DAT").string()), nullptr);  // not a regular file
+  std::filesystem::remove_all(dir);
 }
