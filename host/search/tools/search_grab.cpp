@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QStringList args = app.arguments();
   if (args.size() < 4) {
-    std::fprintf(stderr, "usage: vantorel-search-grab DATA_FOLDER WORD OUT.png [--alternatives] [--sort N] [--row N]\n");
+    std::fprintf(stderr,
+                 "usage: vantorel-search-grab DATA_FOLDER WORD OUT.png [--alternatives] [--sort N] [--row N]\n");
     return 2;
   }
   QString data = args[1];
