@@ -394,6 +394,12 @@ bool RegistryStore::deleteKey(std::string_view key) {
 
 std::optional<std::filesystem::path> RegistryStore::setAsideIfDamaged() {
   if (file_.empty()) return std::nullopt;
+  // No store yet (a new user, a fresh machine): nothing to set aside, and its folder may not exist.
+  std::error_code ec;
+  if (!std::filesystem::exists(std::filesystem::symlink_status(file_, ec))) {
+    lastError_.clear();
+    return std::nullopt;
+  }
   files::FileLock lock(file_);
   if (!lock.locked()) {
     lastError_ = lock.error();

@@ -251,3 +251,13 @@ TEST_F(RegistrySafety, LetterCaseFoldsInEveryAlphabet) {
   ASSERT_EQ(parsed.document.keys[0].values.size(), 1u);
   EXPECT_EQ(parsed.document.keys[0].values[0].text, "2");
 }
+
+TEST_F(RegistrySafety, AStoreThatDoesNotExistYetIsNotDamagedAndIsCreatedWithItsFolder) {
+  // A new user's first install: neither the store nor its folder exists.
+  const fs::path fresh = file_.parent_path() / "new" / "deeper" / "registry.reg";
+  RegistryStore store(fresh);
+  EXPECT_FALSE(store.setAsideIfDamaged());
+  EXPECT_TRUE(store.lastError().empty()) << store.lastError();
+  ASSERT_TRUE(store.setString(kKey, "Name", "value")) << store.lastError();
+  EXPECT_EQ(RegistryStore(fresh).queryString(kKey, "Name"), "value");
+}
