@@ -21,7 +21,7 @@ struct TableSpec {
 };
 
 [[nodiscard]] bool isTableNumber(int table);
-// The spec of `table`; the elements table for a number outside 0-6.
+// The description of `table`; the elements table for a number outside 0-6.
 [[nodiscard]] const TableSpec& tableSpec(int table);
 
 // Type and plot flags that the index files get wrong, corrected in memory after reading.

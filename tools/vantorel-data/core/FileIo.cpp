@@ -1,9 +1,10 @@
 #include "tools/vantorel-data/core/FileIo.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include "platform/files/AtomicWrite.h"
 
 namespace vantorel::data {
 
@@ -18,21 +19,8 @@ std::optional<std::string> readWholeFile(const std::string& path) {
 }
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes) {
-  const std::string temp = path + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      std::remove(temp.c_str());
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) std::remove(temp.c_str());
-  return !ec;
+  std::string error;
+  return files::replaceFileContents(path, bytes, error);
 }
 
 }  // namespace vantorel::data
