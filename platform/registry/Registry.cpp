@@ -14,7 +14,7 @@ std::unique_ptr<RegistryStore>& current() {
 
 RegistryStore& store() {
   auto& s = current();
-  if (!s) s = std::make_unique<RegistryStore>(RegistryStore::defaultPath());
+  if (!s) s = std::make_unique<RegistryStore>(RegistryStore::defaultPath(), RegistryStore::defaultMachinePath());
   return *s;
 }
 

@@ -96,14 +96,23 @@ std::optional<std::filesystem::path> homeFolder() {
   return std::nullopt;
 }
 
-// Why a file or folder with this status must not be trusted, or empty.
-std::string distrust(const struct stat& info, bool folder) {
+// Why a file or folder with this status must not be trusted, or empty. The machine store is read
+// by every user, so there a group other than the administrator's may not write it either.
+std::string distrust(const struct stat& info, bool folder, bool machine) {
   if (info.st_uid != ::geteuid() && info.st_uid != 0) return "belongs to another user";
   if (info.st_mode & S_IWOTH) {
     // A shared folder with the sticky bit (/tmp) lets nobody replace another's file.
     if (!folder || !(info.st_mode & S_ISVTX)) return "may be written by other users";
   }
+  if (machine && (info.st_mode & S_IWGRP) && info.st_gid != 0 && info.st_gid != ::getegid())
+    return "may be written by a group of users";
   return {};
+}
+
+// Roots whose keys describe the machine (component classes, install records): reads of these fall
+// through to the machine store.
+bool fallsThrough(std::string_view normalisedKey) {
+  return normalisedKey.starts_with("HKEY_CLASSES_ROOT") || normalisedKey.starts_with("HKEY_LOCAL_MACHINE");
 }
 
 bool readAll(int fd, std::string& text) {
@@ -149,13 +158,22 @@ void RegistryChanges::deleteKey(std::string_view key) {
   changes_.push_back({Kind::DeleteKey, std::string(key), {}});
 }
 
-RegistryStore::RegistryStore(std::filesystem::path file) : file_(std::move(file)) {}
+RegistryStore::RegistryStore(std::filesystem::path file, std::filesystem::path machineFile)
+    : file_(std::move(file)), machineFile_(std::move(machineFile)) {}
 
 std::filesystem::path RegistryStore::defaultPath() {
   if (const char* env = std::getenv("VANTOREL_REGISTRY"); env && *env) return env;
+  // A relative XDG_CONFIG_HOME is no setting at all, as the desktop's base-directory rules say.
+  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/')
+    return std::filesystem::path(config) / "vantorel" / "registry.reg";
   const auto home = homeFolder();
   if (!home) return {};
   return *home / ".config" / "vantorel" / "registry.reg";
+}
+
+std::filesystem::path RegistryStore::defaultMachinePath() {
+  if (const char* env = std::getenv("VANTOREL_MACHINE_REGISTRY"); env && *env) return env;
+  return "/etc/vantorel/registry.reg";
 }
 
 std::optional<std::string> RegistryStore::normaliseKey(std::string_view key) {
@@ -181,38 +199,63 @@ std::optional<std::string> RegistryStore::normaliseKey(std::string_view key) {
   return out;
 }
 
-std::optional<Document> RegistryStore::load(LoadFault* fault) const {
-  auto refuse = [&](LoadFault kind, std::string why) -> std::optional<Document> {
-    lastError_ = std::move(why);
-    if (fault) *fault = kind;
+namespace {
+
+enum class Fault { None, Refused, Unparsable };
+
+std::optional<Document> loadFile(const std::filesystem::path& file, bool machine, std::string& error, Fault& fault) {
+  auto refuse = [&](Fault kind, std::string why) -> std::optional<Document> {
+    error = std::move(why);
+    fault = kind;
     return std::nullopt;
   };
-  if (fault) *fault = LoadFault::None;
-  if (file_.empty()) return refuse(LoadFault::Refused, "the registry store has no place: no home folder is known");
-  const std::filesystem::path folder = file_.has_parent_path() ? file_.parent_path() : ".";
+  fault = Fault::None;
+  if (file.empty()) return refuse(Fault::Refused, "the registry store has no place: no home folder is known");
+  const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
   struct stat info {};
   if (::stat(folder.c_str(), &info) == 0) {
-    if (const std::string why = distrust(info, true); !why.empty())
-      return refuse(LoadFault::Refused, folder.string() + ": " + why + "; the registry store there is not used");
+    if (const std::string why = distrust(info, true, machine); !why.empty())
+      return refuse(Fault::Refused, folder.string() + ": " + why + "; the registry store there is not used");
   }
-  const int fd = ::open(file_.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
     if (errno == ENOENT) {
-      lastError_.clear();
+      error.clear();
       return Document{};
     }
-    return refuse(LoadFault::Refused, file_.string() + ": cannot be read: " + std::strerror(errno));
+    return refuse(Fault::Refused, file.string() + ": cannot be read: " + std::strerror(errno));
   }
   std::string text;
   bool ok = ::fstat(fd, &info) == 0;
-  std::string why = !ok ? "cannot be read" : !S_ISREG(info.st_mode) ? "is not a regular file" : distrust(info, false);
+  std::string why = !ok                      ? "cannot be read"
+                    : !S_ISREG(info.st_mode) ? "is not a regular file"
+                                             : distrust(info, false, machine);
   if (why.empty() && !readAll(fd, text)) why = "cannot be read";
   ::close(fd);
-  if (!why.empty()) return refuse(LoadFault::Refused, file_.string() + ": " + why + "; not used");
+  if (!why.empty()) return refuse(Fault::Refused, file.string() + ": " + why + "; not used");
   ParseResult parsed = parseRegText(text);
-  if (!parsed.ok) return refuse(LoadFault::Unparsable, file_.string() + ": " + parsed.error);
-  lastError_.clear();
+  if (!parsed.ok) return refuse(Fault::Unparsable, file.string() + ": " + parsed.error);
+  error.clear();
   return std::move(parsed.document);
+}
+
+}  // namespace
+
+std::optional<Document> RegistryStore::load(LoadFault* fault) const {
+  Fault kind = Fault::None;
+  auto doc = loadFile(file_, false, lastError_, kind);
+  if (fault)
+    *fault = kind == Fault::None      ? LoadFault::None
+             : kind == Fault::Refused ? LoadFault::Refused
+                                      : LoadFault::Unparsable;
+  return doc;
+}
+
+Document RegistryStore::loadMachine() const {
+  if (machineFile_.empty()) return {};
+  Fault kind = Fault::None;
+  auto doc = loadFile(machineFile_, true, machineError_, kind);
+  return doc ? std::move(*doc) : Document{};
 }
 
 bool RegistryStore::save(const Document& document) {
@@ -313,26 +356,41 @@ bool RegistryStore::apply(const RegistryChanges& changes) {
   return change(changes, false);
 }
 
+namespace {
+
+bool holdsKey(const Document& doc, const std::string& path) {
+  for (const auto& k : doc.keys) {
+    if (namesEqual(k.path, path) || isBelow(k.path, path)) return true;
+  }
+  return false;
+}
+
+std::optional<Value> findValue(const Document& doc, const std::string& path, std::string_view name) {
+  if (const Key* k = findKey(doc, path)) {
+    for (const auto& v : k->values) {
+      if (namesEqual(v.name, name)) return v;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 bool RegistryStore::keyExists(std::string_view key) const {
   const auto path = normaliseKey(key);
   const auto doc = load();
   if (!path || !doc) return false;
-  for (const auto& k : doc->keys) {
-    if (namesEqual(k.path, *path) || isBelow(k.path, *path)) return true;
-  }
-  return false;
+  if (holdsKey(*doc, *path)) return true;
+  return fallsThrough(*path) && holdsKey(loadMachine(), *path);
 }
 
 std::optional<Value> RegistryStore::query(std::string_view key, std::string_view name) const {
   const auto path = normaliseKey(key);
   const auto doc = load();
   if (!path || !doc) return std::nullopt;
-  if (const Key* k = findKey(*doc, *path)) {
-    for (const auto& v : k->values) {
-      if (namesEqual(v.name, name)) return v;
-    }
-  }
-  return std::nullopt;
+  if (auto v = findValue(*doc, *path, name)) return v;
+  if (!fallsThrough(*path)) return std::nullopt;
+  return findValue(loadMachine(), *path, name);
 }
 
 std::optional<std::string> RegistryStore::queryString(std::string_view key, std::string_view name) const {
@@ -353,12 +411,16 @@ std::vector<std::string> RegistryStore::subKeys(std::string_view key) const {
   const auto doc = load();
   if (!path || !doc) return out;
   std::unordered_set<std::string> seen;
-  for (const auto& k : doc->keys) {
-    if (!isBelow(k.path, *path)) continue;
-    std::string_view rest = std::string_view(k.path).substr(path->size() + 1);
-    rest = rest.substr(0, rest.find('\\'));
-    if (seen.insert(foldName(rest)).second) out.emplace_back(rest);
-  }
+  auto collect = [&](const Document& from) {
+    for (const auto& k : from.keys) {
+      if (!isBelow(k.path, *path)) continue;
+      std::string_view rest = std::string_view(k.path).substr(path->size() + 1);
+      rest = rest.substr(0, rest.find('\\'));
+      if (seen.insert(foldName(rest)).second) out.emplace_back(rest);
+    }
+  };
+  collect(*doc);
+  if (fallsThrough(*path)) collect(loadMachine());
   return out;
 }
 

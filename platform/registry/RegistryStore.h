@@ -47,21 +47,38 @@ class RegistryChanges {
 // have planted: a file owned by another user (other than the administrator) or writable by
 // others, or one in a folder that others may write to.
 //
+// A store may lie over a machine-wide store, the one the installer writes as the administrator and
+// every user reads. Reads of keys under HKEY_CLASSES_ROOT and HKEY_LOCAL_MACHINE (the component
+// classes and the install record) look in the user's store first and then in the machine store;
+// keys under the other roots are the user's alone. Every write goes to the user's store, so a user
+// never changes what the machine holds. A machine store that is missing or empty holds nothing; one
+// that cannot be parsed, or that someone other than the administrator (or this user) owns or may
+// write, is not read at all: machineError() says why, and the user's store serves alone.
+//
 // Key paths are written with "\" between names and begin with a root such as
 // HKEY_LOCAL_MACHINE (HKLM, HKCU and HKCR are accepted and written out in full). Names compare
 // without regard to case. An empty value name is the key's default value. Names and string
 // values with control characters are refused.
 class RegistryStore {
  public:
-  explicit RegistryStore(std::filesystem::path file);
+  // `machineFile` empty: the store has no machine layer.
+  explicit RegistryStore(std::filesystem::path file, std::filesystem::path machineFile = {});
 
-  // $VANTOREL_REGISTRY when set, else ~/.config/vantorel/registry.reg, the home folder being
-  // $HOME or, when that is unset, the user's home in the password database. Empty when there is
-  // no home folder at all: such a store fails every operation.
+  // $VANTOREL_REGISTRY when set, else $XDG_CONFIG_HOME/vantorel/registry.reg, else
+  // ~/.config/vantorel/registry.reg, the home folder being $HOME or, when that is unset, the
+  // user's home in the password database. Empty when there is no home folder at all: such a
+  // store fails every operation.
   [[nodiscard]] static std::filesystem::path defaultPath();
+  // $VANTOREL_MACHINE_REGISTRY when set, else /etc/vantorel/registry.reg.
+  [[nodiscard]] static std::filesystem::path defaultMachinePath();
 
   [[nodiscard]] const std::filesystem::path& path() const { return file_; }
+  [[nodiscard]] const std::filesystem::path& machinePath() const { return machineFile_; }
+  // Why the last operation failed in the user's store; empty when it did not.
   [[nodiscard]] const std::string& lastError() const { return lastError_; }
+  // Why the machine store was passed over at the last read that reached it; empty when it was
+  // read (or is missing, which is no fault).
+  [[nodiscard]] const std::string& machineError() const { return machineError_; }
 
   [[nodiscard]] bool keyExists(std::string_view key) const;
   [[nodiscard]] std::optional<Value> query(std::string_view key, std::string_view name) const;
@@ -92,11 +109,15 @@ class RegistryStore {
  private:
   enum class LoadFault { None, Refused, Unparsable };
   [[nodiscard]] std::optional<Document> load(LoadFault* fault = nullptr) const;
+  // The machine store's keys; empty when there is none or it is not to be trusted.
+  [[nodiscard]] Document loadMachine() const;
   bool save(const Document& document);
   bool change(const RegistryChanges& changes, bool missingIsFailure);
 
   std::filesystem::path file_;
+  std::filesystem::path machineFile_;
   mutable std::string lastError_;
+  mutable std::string machineError_;
 };
 
 }  // namespace vantorel::registry

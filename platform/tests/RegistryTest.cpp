@@ -130,6 +130,7 @@ TEST_F(RegistryStoreTest, DefaultPathFollowsTheEnvironment) {
   ::setenv("VANTOREL_REGISTRY", "/tmp/some/registry.reg", 1);
   EXPECT_EQ(RegistryStore::defaultPath(), fs::path("/tmp/some/registry.reg"));
   ::unsetenv("VANTOREL_REGISTRY");
+  ::unsetenv("XDG_CONFIG_HOME");
   EXPECT_EQ(RegistryStore::defaultPath().filename(), "registry.reg");
   EXPECT_NE(RegistryStore::defaultPath().string().find(".config/vantorel"), std::string::npos);
 }
