@@ -32,8 +32,10 @@ QString tempFolder() {
 }
 
 QString privateDataFolder() {
-  const QString path = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-  if (path.isEmpty() || !QDir().mkpath(path)) return {};
+  const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  if (base.isEmpty()) return {};
+  const QString path = base + u"/vantorel"_qs;
+  if (!QDir().mkpath(path)) return {};
   constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
   QFile::setPermissions(path, ownerOnly);
   const QFileInfo info(path);
@@ -41,6 +43,12 @@ QString privateDataFolder() {
                       QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
   if (info.isSymLink() || !info.isDir() || info.ownerId() != ::geteuid() || (info.permissions() & others)) return {};
   return withSeparator(path);
+}
+
+QString userConfigFile(const QString& name) {
+  const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  if (base.isEmpty()) return {};
+  return base + u"/vantorel/"_qs + name;
 }
 
 QString systemFolder() {

@@ -23,10 +23,14 @@ struct Volume {
   VolumeKind kind = VolumeKind::Unknown;
 };
 
-// The user's own data folder (the application's local data location), ending in a separator:
-// created when missing with owner-only rights, and refused (empty) when another user owns it or
-// others may enter it. The place for files the program keeps when the user chose no folder.
+// The user's own data folder ($XDG_DATA_HOME/vantorel, by default ~/.local/share/vantorel),
+// ending in a separator: created when missing with owner-only rights, and refused (empty) when
+// another user owns it or others may enter it. The place for files the program keeps for the user.
 [[nodiscard]] QString privateDataFolder();
+
+// The full name of a settings file of the user's own ($XDG_CONFIG_HOME/vantorel/NAME, by default
+// ~/.config/vantorel/NAME); empty when the user has no home. Its folder is not made here.
+[[nodiscard]] QString userConfigFile(const QString& name);
 
 // The mounted volumes that hold the user's files, the root first: real storage, removable media,
 // discs and network shares (pseudo file systems, images and sandbox mounts left out).

@@ -90,8 +90,7 @@ TEST(Shell, PrivateDataFolderIsTheUsersOwnAndOwnerOnly) {
   const QByteArray saved = qgetenv("XDG_DATA_HOME");
   qputenv("XDG_DATA_HOME", home.path().toUtf8());
   const QString first = shell::privateDataFolder();
-  ASSERT_TRUE(first.startsWith(home.path() + u'/')) << first.toStdString();
-  EXPECT_TRUE(first.endsWith(u'/'));
+  ASSERT_EQ(first, home.path() + u"/vantorel/"_qs);
   const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
                       QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
   EXPECT_FALSE(QFileInfo(first).permissions() & others);
@@ -108,5 +107,16 @@ TEST(Shell, PrivateDataFolderIsTheUsersOwnAndOwnerOnly) {
     qunsetenv("XDG_DATA_HOME");
   } else {
     qputenv("XDG_DATA_HOME", saved);
+  }
+}
+
+TEST(Shell, TheUsersSettingsFileFollowsTheConfigurationHome) {
+  const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+  qputenv("XDG_CONFIG_HOME", "/home/anna/.cfg");
+  EXPECT_EQ(shell::userConfigFile(u"qset.ini"_qs), u"/home/anna/.cfg/vantorel/qset.ini"_qs);
+  if (saved.isNull()) {
+    qunsetenv("XDG_CONFIG_HOME");
+  } else {
+    qputenv("XDG_CONFIG_HOME", saved);
   }
 }
