@@ -39,7 +39,14 @@ CQuillet2App::Environment CQuillet2App::systemEnvironment() {
     env.colourDepth = screen->depth();
   }
   env.tempFolder = shell::tempFolder();
-  env.bookmarkFallbackFolder = shell::privateDataFolder();
+  env.userSettingsFile = shell::userConfigFile(QString::fromUtf8(kSettingsFileName.data(), kSettingsFileName.size()));
+  env.userDataFolder = shell::privateDataFolder();
+  const QString programFolder = QFileInfo(env.programPath).absolutePath();
+  env.sampleDiscFolders = {programFolder + u"/disc/"_qs};
+#ifdef VANTOREL_INSTALLED_DISC
+  // An installed program finds the disc installed with it, wherever the whole tree was put.
+  env.sampleDiscFolders << QDir::cleanPath(programFolder + u"/"_qs + QStringLiteral(VANTOREL_INSTALLED_DISC)) + u'/';
+#endif
   env.findFolder = [](QWidget* parent, int mode) -> std::optional<QString> {
     CFindFolderDlg dialog(parent, mode == 0 ? CFindFolderDlg::Mode::LocateDisc : CFindFolderDlg::Mode::BookmarkFolder);
     if (dialog.DoModal() != QDialog::Accepted) return std::nullopt;
@@ -130,24 +137,42 @@ bool CQuillet2App::readRegistry() {
   return true;
 }
 
-QByteArray CQuillet2App::readSettingsText() const {
-  QFile file(settingsFile());
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.read(static_cast<qint64>(kIniReadLimit));
+namespace {
+
+std::string settingIn(const QString& file, std::string_view key) {
+  if (file.isEmpty()) return {};
+  QFile f(file);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = f.read(static_cast<qint64>(kIniReadLimit));
+  return ReadIniValue(iniTextOf(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))), key);
+}
+
+}  // namespace
+
+std::string CQuillet2App::readSetting(std::string_view key, size_t usableLength) const {
+  std::string value = settingIn(env_.userSettingsFile, key);
+  if (value.size() >= usableLength) return value;
+  return settingIn(settingsFile(), key);
 }
 
 void CQuillet2App::writeSetting(std::string_view key, const QString& value) const {
-  // A read-only disc or a folder without rights: the value is still used for this run.
-  profile::writePrivateProfileString(settingsFile().toStdString(), kSettingsSection, key, value.toStdString());
+  // Only ever the user's own file: the install folder may be read-only, and is everyone's. A
+  // failed write still leaves the value in use for this run.
+  if (env_.userSettingsFile.isEmpty()) return;
+  QDir().mkpath(QFileInfo(env_.userSettingsFile).absolutePath());
+  profile::writePrivateProfileString(env_.userSettingsFile.toStdString(), kSettingsSection, key, value.toStdString());
 }
 
 bool CQuillet2App::locateDataFolder() {
-  const QByteArray bytes = readSettingsText();
-  const std::string text = iniTextOf(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-  const std::string value = ReadIniValue(text, kDataPathKey);
-  // Without a usable setting, the sample disc laid out beside the program, else the root.
-  const QString disc = QFileInfo(env_.programPath).absolutePath() + u"/disc/"_qs;
-  const QString fallback = QFileInfo(disc + u"a.htm"_qs).isFile() ? disc : QDir::rootPath();
+  const std::string value = readSetting(kDataPathKey, 2);
+  // Without a usable setting, the first sample disc laid out with the program, else the root.
+  QString fallback = QDir::rootPath();
+  for (const QString& disc : env_.sampleDiscFolders) {
+    if (QFileInfo(disc + QString::fromUtf8(kFirstPage.data(), kFirstPage.size())).isFile()) {
+      fallback = disc;
+      break;
+    }
+  }
   dataFolder_ = QString::fromStdString(initialDataFolder(value, fallback.toStdString()));
   for (;;) {
     QFile first(dataFolder_ + QString::fromUtf8(kFirstPage.data(), kFirstPage.size()));
@@ -160,23 +185,14 @@ bool CQuillet2App::locateDataFolder() {
 }
 
 void CQuillet2App::settleBookmarkPath() {
-  const QByteArray bytes = readSettingsText();
-  const std::string text = iniTextOf(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-  if (const auto path = usableBookmarkPath(ReadIniValue(text, kBookmarkKey))) {
+  if (const auto path = usableBookmarkPath(readSetting(kBookmarkKey, 3))) {
     bookmarkPath_ = QString::fromStdString(*path);
     return;
   }
-  const auto chosen = env_.findFolder ? env_.findFolder(splash_.get(), 1) : std::nullopt;
-  if (chosen) {
-    bookmarkPath_ = QString::fromStdString(withTrailingSeparator(chosen->toStdString())) +
-                    QString::fromUtf8(kBookmarkName.data(), kBookmarkName.size());
-  } else {
-    // Never the shared temporary folder, where others could read the file or plant one.
-    const QString folder = env_.bookmarkFallbackFolder;
-    if (folder.isEmpty()) return;  // nowhere private to keep bookmarks: this run keeps none
-    bookmarkPath_ = folder + QString::fromUtf8(kTempBookmarkName.data(), kTempBookmarkName.size());
-  }
-  writeSetting(kBookmarkKey, bookmarkPath_);
+  // No question: on a machine many people share, one answer would give everyone the same file.
+  // Each user keeps their own, in their own data folder; nothing needs recording.
+  if (env_.userDataFolder.isEmpty()) return;  // nowhere private to keep bookmarks: this run keeps none
+  bookmarkPath_ = env_.userDataFolder + QString::fromUtf8(kBookmarkName.data(), kBookmarkName.size());
 }
 
 void CQuillet2App::removeSplash() {

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -24,9 +25,16 @@ class CQuillet2App {
     QSize screenSize{1024, 768};
     int colourDepth = 24;
     QString tempFolder;  // ends in a separator
-    // Where the bookmark file goes when the user cancels the bookmark folder question: the user's
-    // own data folder (owner-only), ending in a separator; empty when there is none.
-    QString bookmarkFallbackFolder;
+    // The user's own settings file: its values come before those of the install folder's, and
+    // every value the program writes goes there (never into the install folder). Empty when the
+    // user has no home: then nothing is written.
+    QString userSettingsFile;
+    // The user's own data folder (owner-only), ending in a separator: the bookmark file lives there
+    // when no settings file names one. Empty when there is none.
+    QString userDataFolder;
+    // Sample discs laid out with the program, tried in order when no settings file names a data
+    // folder that exists (the build's disc beside the program, an installed one under share/).
+    QStringList sampleDiscFolders;
     // The folder locator in a mode (0 data disc, 1 bookmark folder); nothing on Cancel.
     std::function<std::optional<QString>(QWidget* parent, int mode)> findFolder;
     // Creates and shows the main frame; null when it cannot.
@@ -50,7 +58,9 @@ class CQuillet2App {
   [[nodiscard]] bool outsideInstallFolder() const { return outsideInstallFolder_; }
   [[nodiscard]] const QString& dataFolder() const { return dataFolder_; }
   [[nodiscard]] const QString& bookmarkPath() const { return bookmarkPath_; }
+  // The settings file in the install folder, which the administrator writes.
   [[nodiscard]] QString settingsFile() const;
+  [[nodiscard]] const QString& userSettingsFile() const { return env_.userSettingsFile; }
   [[nodiscard]] Placement& placement() { return placement_; }
   [[nodiscard]] bool firstShowMaximised() const { return firstShowMaximised_; }
   [[nodiscard]] QWidget* mainFrame() const { return mainFrame_.get(); }
@@ -72,7 +82,9 @@ class CQuillet2App {
   bool readRegistry();
   bool locateDataFolder();
   void settleBookmarkPath();
-  [[nodiscard]] QByteArray readSettingsText() const;
+  // A setting as the user's file gives it when that value is at least `usableLength` characters
+  // long, else as the install folder's file gives it; each file read the program's own way.
+  [[nodiscard]] std::string readSetting(std::string_view key, size_t usableLength) const;
   void writeSetting(std::string_view key, const QString& value) const;
   void removeSplash();
 

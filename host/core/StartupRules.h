@@ -19,7 +19,6 @@ inline constexpr std::string_view kSettingsSection = "Settings";
 inline constexpr std::string_view kDataPathKey = "DataPath";
 inline constexpr std::string_view kBookmarkKey = "Bookmark";
 inline constexpr std::string_view kFirstPage = "a.htm";
-inline constexpr std::string_view kTempBookmarkName = "qv2kbookmark.dat";
 inline constexpr std::string_view kBookmarkName = "bookmark.dat";
 
 struct InstallFolder {

@@ -32,19 +32,24 @@ TEST(AppStartup, SettingsFileWithBothValuesAsksNothing) {
   EXPECT_TRUE(registry::store().keyExists(registryKeyPath()));
 }
 
-TEST(AppStartup, LocatorLoopsUntilTheFirstPageIsFound) {
+TEST(AppStartup, LocatorLoopsUntilTheFirstPageIsFoundAndTheChoiceIsTheUsersOwn) {
   Sandbox box;
   const QString empty = box.dataFolder(u"empty"_qs, false);
   const QString disc = box.dataFolder(u"disc"_qs);
-  box.locatorAnswers = {empty, disc, QString()};  // then Cancel on the bookmark question
+  // The administrator named a disc that is not there (a share not mounted).
+  writeFile(box.programFolder + u"/qset.ini"_qs, ("[Settings]\r\nDataPath=" + empty + "\r\n").toUtf8());
+  const QByteArray machineSettings = readFile(box.programFolder + u"/qset.ini"_qs);
+  box.locatorAnswers = {empty, disc};
+  ui::RecordingMessageBoxes boxes;
   CQuillet2App app(box.environment());
   ASSERT_TRUE(app.InitInstance());
-  EXPECT_EQ(box.locatorModes, (std::vector<int>{0, 0, 1}));
+  EXPECT_EQ(box.locatorModes, (std::vector<int>{0, 0}));  // and no bookmark question after it
   EXPECT_EQ(app.dataFolder(), disc + u'/');
-  // Cancelling the bookmark question puts the file in the user's own data folder and records it.
-  EXPECT_EQ(app.bookmarkPath(), box.privateFolder + u"qv2kbookmark.dat"_qs);
-  EXPECT_EQ(box.settingsText(), u"[Settings]\r\nDataPath="_qs + disc + u"\r\nBookmark="_qs + box.privateFolder +
-                                    u"qv2kbookmark.dat\r\n"_qs);
+  EXPECT_EQ(app.bookmarkPath(), box.privateFolder + u"bookmark.dat"_qs);
+  EXPECT_TRUE(boxes.shown().empty());
+  // The choice is the user's: written into their own settings, never into the install folder.
+  EXPECT_EQ(box.userSettingsText(), u"[Settings]\r\nDataPath="_qs + disc + u"\r\n"_qs);
+  EXPECT_EQ(readFile(box.programFolder + u"/qset.ini"_qs), machineSettings);
 
   // The next start asks nothing.
   box.locatorModes.clear();
@@ -54,15 +59,58 @@ TEST(AppStartup, LocatorLoopsUntilTheFirstPageIsFound) {
   EXPECT_EQ(again.dataFolder(), disc + u'/');
 }
 
-TEST(AppStartup, ChosenBookmarkFolderGetsTheFileName) {
+TEST(AppStartup, TheUsersSettingsComeBeforeTheInstallFoldersKeyByKey) {
+  Sandbox box;
+  const QString machineDisc = box.dataFolder(u"machine-disc"_qs);
+  const QString greekDisc = box.dataFolder(u"Δίσκοι/Χημεία"_qs);
+  writeFile(box.programFolder + u"/qset.ini"_qs,
+            ("[Settings]\r\nDataPath=" + machineDisc + "\r\nBookmark=/srv/school/bookmark.dat\r\n").toUtf8());
+  struct Case {
+    const char* what;
+    QByteArray userText;
+    QString dataFolder;
+    QString bookmark;
+  };
+  const Case cases[] = {
+      {"no file of the user's", {}, machineDisc, u"/srv/school/bookmark.dat"_qs},
+      {"a Greek data folder, bare line feeds", ("[Settings]\nDataPath=" + greekDisc + "\n").toUtf8(), greekDisc,
+       u"/srv/school/bookmark.dat"_qs},
+      {"both values", ("[Settings]\r\nBookmark=/home/anna/b.dat\r\nDataPath=" + greekDisc).toUtf8(), greekDisc,
+       u"/home/anna/b.dat"_qs},
+      {"values too short to count", "[Settings]\r\nDataPath=x\r\nBookmark=ab\r\n", machineDisc,
+       u"/srv/school/bookmark.dat"_qs},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    QFile::remove(box.userSettingsFile);
+    if (!c.userText.isNull()) writeFile(box.userSettingsFile, c.userText);
+    box.locatorModes.clear();
+    CQuillet2App app(box.environment());
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(app.dataFolder(), c.dataFolder + u'/');
+    EXPECT_EQ(app.bookmarkPath(), c.bookmark);
+    EXPECT_TRUE(box.locatorModes.empty());
+  }
+}
+
+TEST(AppStartup, WithoutABookmarkSettingEachUserKeepsTheirOwnFileWithoutAQuestion) {
   Sandbox box;
   const QString disc = box.dataFolder(u"disc"_qs);
   writeFile(box.programFolder + u"/qset.ini"_qs, ("DataPath=" + disc + "\r\nBookmark=ab\r\n").toUtf8());
-  box.locatorAnswers = {u"/home/student"_qs};
+  ui::RecordingMessageBoxes boxes;
   CQuillet2App app(box.environment());
   ASSERT_TRUE(app.InitInstance());
-  EXPECT_EQ(box.locatorModes, (std::vector<int>{1}));  // a two-character value counts as missing
-  EXPECT_EQ(app.bookmarkPath(), u"/home/student/bookmark.dat"_qs);
+  EXPECT_TRUE(box.locatorModes.empty());
+  EXPECT_TRUE(boxes.shown().empty());
+  EXPECT_EQ(app.bookmarkPath(), box.privateFolder + u"bookmark.dat"_qs);
+  // Nothing is recorded: another user of the same install folder gets their own.
+  EXPECT_FALSE(QFileInfo::exists(box.userSettingsFile));
+  EXPECT_FALSE(box.settingsText().contains(u"Bookmark=/"_qs));
+  auto other = box.environment();
+  other.userDataFolder = box.dir.filePath(u"other/"_qs);
+  CQuillet2App second(other);
+  ASSERT_TRUE(second.InitInstance());
+  EXPECT_EQ(second.bookmarkPath(), box.dir.filePath(u"other/bookmark.dat"_qs));
 }
 
 TEST(AppStartup, CancellingTheLocatorEndsQuietly) {
@@ -75,10 +123,15 @@ TEST(AppStartup, CancellingTheLocatorEndsQuietly) {
   EXPECT_TRUE(boxes.shown().empty());
 }
 
-TEST(AppStartup, SampleDiscBesideTheProgramIsTheFallback) {
+TEST(AppStartup, SampleDiscLaidOutWithTheProgramIsTheFallback) {
   Sandbox box;
+  // Installed: the disc under share/, reached from the program folder.
+  (void)box.dataFolder(u"share/vantorel/disc"_qs);
+  CQuillet2App installed(box.environment());
+  ASSERT_TRUE(installed.InitInstance());
+  EXPECT_EQ(installed.dataFolder(), box.dir.filePath(u"share/vantorel/disc/"_qs));
+  // In the build: the disc beside the program comes first. A one-character DataPath counts as missing.
   (void)box.dataFolder(u"program/disc"_qs);
-  // A one-character DataPath counts as missing.
   writeFile(box.programFolder + u"/qset.ini"_qs, "DataPath=x\r\nBookmark=/b.dat\r\n");
   CQuillet2App app(box.environment());
   ASSERT_TRUE(app.InitInstance());
@@ -170,33 +223,37 @@ TEST(AppStartup, ColourDepthAdviceAndFrameFailure) {
   EXPECT_TRUE(boxes.shown().empty());  // the advice comes only after the frame
 }
 
-TEST(AppStartup, WithoutAPrivateFolderCancelKeepsNoBookmarkFile) {
+TEST(AppStartup, WithoutAPrivateFolderThereIsNoBookmarkFileAndNoQuestion) {
   Sandbox box;
   const QString disc = box.dataFolder(u"disc"_qs);
   writeFile(box.programFolder + u"/qset.ini"_qs, ("DataPath=" + disc + "\r\n").toUtf8());
   auto env = box.environment();
-  env.bookmarkFallbackFolder.clear();
+  env.userDataFolder.clear();
+  env.userSettingsFile.clear();
   CQuillet2App app(env);
   ASSERT_TRUE(app.InitInstance());
-  EXPECT_EQ(box.locatorModes, (std::vector<int>{1}));
+  EXPECT_TRUE(box.locatorModes.empty());
   EXPECT_TRUE(app.bookmarkPath().isEmpty());
   EXPECT_FALSE(box.settingsText().contains(u"Bookmark"_qs));
-  EXPECT_FALSE(box.settingsText().contains(box.tempFolder));
 }
 
-TEST(AppStartup, TheRealEnvironmentKeepsBookmarksInAnOwnerOnlyFolder) {
+TEST(AppStartup, TheRealEnvironmentKeepsTheUsersFilesInTheirOwnFolders) {
   QTemporaryDir home;
-  const QByteArray saved = qgetenv("XDG_DATA_HOME");
-  qputenv("XDG_DATA_HOME", home.path().toUtf8());
+  const QByteArray savedData = qgetenv("XDG_DATA_HOME");
+  const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+  qputenv("XDG_DATA_HOME", (home.path() + u"/data"_qs).toUtf8());
+  qputenv("XDG_CONFIG_HOME", (home.path() + u"/config"_qs).toUtf8());
   const CQuillet2App::Environment env = CQuillet2App::systemEnvironment();
-  if (saved.isNull()) {
-    qunsetenv("XDG_DATA_HOME");
-  } else {
-    qputenv("XDG_DATA_HOME", saved);
+  for (const auto& [name, saved] : {std::pair{"XDG_DATA_HOME", savedData}, std::pair{"XDG_CONFIG_HOME", savedConfig}}) {
+    if (saved.isNull()) {
+      qunsetenv(name);
+    } else {
+      qputenv(name, saved);
+    }
   }
-  ASSERT_TRUE(env.bookmarkFallbackFolder.startsWith(home.path() + u'/')) << env.bookmarkFallbackFolder.toStdString();
-  EXPECT_TRUE(env.bookmarkFallbackFolder.endsWith(u'/'));
-  const QFileInfo info(env.bookmarkFallbackFolder);
+  EXPECT_EQ(env.userDataFolder, home.path() + u"/data/vantorel/"_qs);
+  EXPECT_EQ(env.userSettingsFile, home.path() + u"/config/vantorel/qset.ini"_qs);
+  const QFileInfo info(env.userDataFolder);
   EXPECT_TRUE(info.isDir());
   const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
                       QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;

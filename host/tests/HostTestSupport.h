@@ -33,6 +33,7 @@ struct Sandbox {
   QString programFolder;
   QString tempFolder;
   QString privateFolder;       // stands in for the user's own data folder
+  QString userSettingsFile;    // stands in for ~/.config/vantorel/qset.ini (not made yet)
   QStringList locatorAnswers;  // "" stands for Cancel
   std::vector<int> locatorModes;
   bool frameFails = false;
@@ -45,6 +46,7 @@ struct Sandbox {
     QDir().mkpath(tempFolder);
     privateFolder = dir.filePath(u"private"_qs) + u'/';
     QDir().mkpath(privateFolder);
+    userSettingsFile = dir.filePath(u"config/vantorel/qset.ini"_qs);
     registry::useStoreFile(dir.filePath(u"registry.reg"_qs).toStdString());
   }
 
@@ -56,6 +58,7 @@ struct Sandbox {
   }
 
   [[nodiscard]] QString settingsText() { return QString::fromUtf8(readFile(programFolder + u"/qset.ini"_qs)); }
+  [[nodiscard]] QString userSettingsText() { return QString::fromUtf8(readFile(userSettingsFile)); }
 
   [[nodiscard]] CQuillet2App::Environment environment(QSize screen = {1024, 768}, int depth = 24) {
     CQuillet2App::Environment env;
@@ -63,7 +66,9 @@ struct Sandbox {
     env.screenSize = screen;
     env.colourDepth = depth;
     env.tempFolder = tempFolder;
-    env.bookmarkFallbackFolder = privateFolder;
+    env.userDataFolder = privateFolder;
+    env.userSettingsFile = userSettingsFile;
+    env.sampleDiscFolders = {programFolder + u"/disc/"_qs, dir.filePath(u"share/vantorel/disc/"_qs)};
     env.showSplash = false;
     env.wait = [](int) {};
     env.findFolder = [this](QWidget*, int mode) -> std::optional<QString> {
