@@ -106,3 +106,45 @@ TEST(Installer, AGreekDataFolderReadsBackAndAnOverlongOneIsRefused) {
   EXPECT_EQ(runInstaller({u"--registry"_qs, registryFile, box.programFolder, deep}, &out), 1);
   EXPECT_TRUE(out.contains(u"does not read back"_qs)) << out.toStdString();
 }
+
+TEST(Installer, ForTheWholeMachineWritesOnlyTheMachineStoreAndKeepsTheSettingsLink) {
+  Sandbox box;
+  layOutProgram(box);
+  const QString disc = box.dataFolder(u"network share/disc"_qs);
+  const QString machineStore = box.dir.filePath(u"etc/registry.reg"_qs);
+  const QString userStore = box.dir.filePath(u"home/registry.reg"_qs);
+  // A package keeps the machine's settings elsewhere and links them into the program folder.
+  const QString machineSettings = box.dir.filePath(u"etc/qset.ini"_qs);
+  QDir().mkpath(box.dir.filePath(u"etc"_qs));
+  ASSERT_TRUE(QFile::link(machineSettings, box.programFolder + u"/qset.ini"_qs));
+
+  QProcess p;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(u"VANTOREL_MACHINE_REGISTRY"_qs, machineStore);
+  env.insert(u"VANTOREL_REGISTRY"_qs, userStore);
+  p.setProcessEnvironment(env);
+  p.start(u"" INSTALLER_PATH ""_qs, {u"--machine"_qs, u"--data"_qs, disc, box.programFolder});
+  ASSERT_TRUE(p.waitForFinished(60000));
+  ASSERT_EQ(p.exitCode(), 0) << (p.readAllStandardOutput() + p.readAllStandardError()).toStdString();
+
+  registry::RegistryStore machine(machineStore.toStdString());
+  EXPECT_EQ(machine.queryString(host::registryKeyPath(), "Directory"),
+            QFileInfo(box.programFolder).canonicalFilePath().toStdString());
+  EXPECT_TRUE(machine.queryString("HKCR\\CLSID\\" + com::ids::kFennickClass.toString() + "\\InprocServer32", ""));
+  EXPECT_FALSE(QFileInfo::exists(userStore));
+  // Everyone can read the machine's store; nobody else may change it.
+  EXPECT_EQ(QFileInfo(machineStore).permissions() &
+                (QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::WriteGroup),
+            QFileDevice::ReadOther);
+  EXPECT_TRUE(QFileInfo(box.programFolder + u"/qset.ini"_qs).isSymLink());
+  EXPECT_EQ(QString::fromUtf8(vantorel::host::testing::readFile(machineSettings)),
+            u"[Settings]\r\nDataPath="_qs + QFileInfo(disc).canonicalFilePath() + u"/\r\n"_qs);
+
+  // Registering one library for the machine goes the same way.
+  QFile::remove(machineStore);
+  p.start(u"" REGSVR_PATH ""_qs, {u"--machine"_qs, box.programFolder + u"/ActiveX/fennickgk.ocx"_qs});
+  ASSERT_TRUE(p.waitForFinished(60000));
+  ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+  EXPECT_TRUE(machine.queryString("HKCR\\CLSID\\" + com::ids::kFennickClass.toString() + "\\InprocServer32", ""));
+  EXPECT_FALSE(QFileInfo::exists(userStore));
+}

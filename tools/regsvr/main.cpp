@@ -1,7 +1,9 @@
 // vantorel-regsvr: registers component libraries as the platform's registration tool does, by
-// calling each library's DllRegisterServer (or DllUnregisterServer).
+// calling each library's DllRegisterServer (or DllUnregisterServer). The registrations go into the
+// user's own store, or with --machine into the machine store that every user's reads fall through
+// to (as the administrator: /etc/vantorel/registry.reg or $VANTOREL_MACHINE_REGISTRY).
 //
-//   vantorel-regsvr [--registry FILE] [--unregister] LIBRARY...
+//   vantorel-regsvr [--machine] [--registry FILE] [--unregister] LIBRARY...
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
@@ -19,12 +21,14 @@ int main(int argc, char** argv) {
       unregister = true;
     } else if (args[i] == u"--registry"_qs && i + 1 < args.size()) {
       vantorel::registry::useStoreFile(args[++i].toStdString());
+    } else if (args[i] == u"--machine"_qs) {
+      vantorel::registry::useStoreFile(vantorel::registry::RegistryStore::defaultMachinePath());
     } else {
       libraries << args[i];
     }
   }
   if (libraries.isEmpty()) {
-    std::fprintf(stderr, "usage: vantorel-regsvr [--registry FILE] [--unregister] LIBRARY...\n");
+    std::fprintf(stderr, "usage: vantorel-regsvr [--machine] [--registry FILE] [--unregister] LIBRARY...\n");
     return 2;
   }
   int failures = 0;
