@@ -36,13 +36,15 @@ constexpr const char* kUsage =
 // The settings file of the program folder; when it is a link (a package keeps the machine's
 // settings under /etc), the file it leads to, so that the link stays.
 std::string settingsFileOf(const QString& program) {
-  const std::filesystem::path beside = (program + u'/').toStdString() + std::string(host::kSettingsFileName);
+  std::filesystem::path file = (program + u'/').toStdString() + std::string(host::kSettingsFileName);
   std::error_code ec;
-  if (std::filesystem::is_symlink(beside, ec)) {
-    const auto target = std::filesystem::weakly_canonical(beside, ec);
-    if (!ec) return target.string();
+  // The file the link names need not exist yet: it is made at the first write.
+  for (int hops = 0; hops < 8 && std::filesystem::is_symlink(file, ec); ++hops) {
+    const std::filesystem::path target = std::filesystem::read_symlink(file, ec);
+    if (ec) break;
+    file = target.is_absolute() ? target : file.parent_path() / target;
   }
-  return beside.string();
+  return file.lexically_normal().string();
 }
 
 }  // namespace
@@ -148,6 +150,8 @@ int main(int argc, char** argv) {
     return failures ? 1 : 0;
   }
   const std::string settings = settingsFileOf(program);
+  std::error_code ec;
+  std::filesystem::create_directories(std::filesystem::path(settings).parent_path(), ec);
   bool written = data.isEmpty() || profile::writePrivateProfileString(settings, host::kSettingsSection,
                                                                       host::kDataPathKey, data.toStdString());
   if (!bookmark.isEmpty())
