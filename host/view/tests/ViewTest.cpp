@@ -8,8 +8,8 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
+#include "host/pages/widgets/CWebPageDlg.h"
 #include "host/view/CAboutDlg.h"
-#include "host/view/CWebPageDlg.h"
 #include "host/view/Commands.h"
 #include "host/view/ESGSplit.h"
 #include "host/view/StripArt.h"

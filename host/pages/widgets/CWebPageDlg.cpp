@@ -1,4 +1,4 @@
-#include "host/view/CWebPageDlg.h"
+#include "host/pages/widgets/CWebPageDlg.h"
 
 #include <QPushButton>
 #include <QScreen>
