@@ -81,6 +81,7 @@ CDravixCtrl::CDravixCtrl() : collator_(QLocale(QLocale::Greek, QLocale::Greece))
                     });
   dispatch().method(21, "GetColumnWidth", {Variant::Type::Short}, Variant::Type::Long,
                     [this](const auto& a) { return Variant::fromLong(GetColumnWidth(a[0].toShort())); });
+  registerFilterMembers();
 
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
@@ -114,8 +115,8 @@ CDravixCtrl::CDravixCtrl() : collator_(QLocale(QLocale::Greek, QLocale::Greece))
       {bitmaps::kAddAll, u"Προσθήκη όλων", &CDravixCtrl::addAllFields},
       {bitmaps::kRemoveAll, u"Αφαίρεση όλων", &CDravixCtrl::removeAllFields},
       {bitmaps::kTranspose, u"Αντιστροφή", &CDravixCtrl::transpose},
-      // The filter, export and graph pages come with their own commands.
-      {bitmaps::kFilter, u"Φίλτρο", nullptr},
+      {bitmaps::kFilter, u"Φίλτρο", &CDravixCtrl::openFilterDialog},
+      // The export and graph pages come with their own commands.
       {bitmaps::kExport, u"Εξαγωγή", nullptr},
       {bitmaps::kGraph, u"Γράφημα", nullptr},
   };
@@ -202,6 +203,7 @@ void CDravixCtrl::SetSelectedFields(intptr_t block) {
   selection_.addFromBlock(*values);
   refreshLists();
   updateGraphButton();
+  applyFilter();
   rebuild(false);
 }
 
@@ -229,6 +231,7 @@ void CDravixCtrl::addField() {
 void CDravixCtrl::removeField() {
   const int row = selectedList_->currentRow();
   if (row < 0) return;
+  const int field = selectedList_->fieldAt(row);
   switch (selection_.remove(static_cast<size_t>(row))) {
     case FieldSelection::Removal::KeyField: showMessage(text(kCannotRemove)); return;
     case FieldSelection::Removal::NoSuchEntry: return;
@@ -236,6 +239,7 @@ void CDravixCtrl::removeField() {
   }
   refreshLists();
   updateGraphButton();
+  if (filterState_.filter.removeField(field) > 0) applyFilter();
   rebuild(false);
 }
 
@@ -248,7 +252,8 @@ void CDravixCtrl::addAllFields() {
 
 void CDravixCtrl::removeAllFields() {
   if (!selection_.removeAll()) return;
-  filtered_ = false;
+  filterState_.filter.clear();
+  applyFilter();
   refreshLists();
   updateGraphButton();
   rebuild(false);
@@ -290,7 +295,7 @@ bool CDravixCtrl::loadTable(int table) {
   }
   table_ = std::move(load.table);
   selection_.reset(tableSpec(table).offeredFields);
-  filtered_ = false;
+  filterState_.filter.clear();
   refreshLists();
   updateGraphButton();
   rebuild(false);
@@ -300,7 +305,7 @@ bool CDravixCtrl::loadTable(int table) {
 void CDravixCtrl::dropTable() {
   table_.reset();
   selection_.clear();
-  filtered_ = false;
+  filterState_.filter.clear();
   refreshLists();
   updateGraphButton();
   rebuild(false);
@@ -469,7 +474,7 @@ void CDravixCtrl::layoutChildren() {
 
 QString CDravixCtrl::statusLine() const {
   if (!table_) return {};
-  const QString suffix = text(filtered_ ? kFilteredSuffix : kNoFilterSuffix);
+  const QString suffix = text(filterState_.filter.isSet() ? kFilteredSuffix : kNoFilterSuffix);
   return QString::fromStdString(statusText(table_->shownCount, suffix.toStdString()));
 }
 

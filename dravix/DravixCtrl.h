@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "dravix/FilterState.h"
 #include "dravix/MarkupText.h"
 #include "dravix/core/FieldSelection.h"
 #include "dravix/core/GridRows.h"
@@ -41,6 +42,11 @@ class CDravixCtrl : public com::Control {
   void setAxis(bool transposed);
   [[nodiscard]] int sortColumn() const { return selection_.sortColumn(); }
   void setSortColumn(int position) { selection_.setSortColumn(position); }
+  // The filter members (DravixFilterMembers.cpp).
+  int32_t FilterLength();
+  [[nodiscard]] int FilterNum() const { return filterState_.blockCount; }
+  intptr_t FilterMemory();
+  void SetFilter(int32_t length, int num, intptr_t memory);
 
   // The commands of the page.
   void addField();
@@ -49,12 +55,17 @@ class CDravixCtrl : public com::Control {
   void removeAllFields();
   void transpose();
   void sortOn(int column);
+  void openFilterDialog();
+  // Recomputes the exclusion flags and the shown count from the filter; false when the columns
+  // could not be read.
+  bool applyFilter();
 
   // What the tests and the benchmark look at.
   [[nodiscard]] bool hasTable() const { return table_ != nullptr; }
   [[nodiscard]] const FieldSelection& selection() const { return selection_; }
   [[nodiscard]] const GridRows& rows() const { return rows_; }
   [[nodiscard]] const std::string& labelColumn() const { return labels_; }
+  [[nodiscard]] const Filter& filter() const { return filterState_.filter; }
   [[nodiscard]] QString statusLine() const;
   [[nodiscard]] QString caption(int field) const;
   [[nodiscard]] TableChooser* chooser() const { return chooser_; }
@@ -83,6 +94,7 @@ class CDravixCtrl : public com::Control {
   void updateGraphButton();
   void layoutChildren();
   void showMessage(const QString& message);
+  void registerFilterMembers();
 
   QString folder_;
   bool initialised_ = false;  // InitData has given the data folder
@@ -92,7 +104,7 @@ class CDravixCtrl : public com::Control {
   GridRows rows_;
   std::string labels_;
   bool transposed_ = false;
-  bool filtered_ = false;
+  FilterState filterState_;
   QCollator collator_;
 
   MarkupFonts listFonts_;

@@ -63,6 +63,15 @@ std::vector<PickerElement> readPickerElements(std::string_view bytes) {
   return out;
 }
 
+std::optional<std::vector<PickerElement>> readElementFile(const std::string& folder, const FileOpener& open) {
+  const std::unique_ptr<ByteFile> file = open(folder + "element.dat");
+  if (!file) return std::nullopt;
+  const uint64_t wanted = std::min<uint64_t>(file->size() / kElementRecordSize, kMaxPickerElements) * kElementRecordSize;
+  std::string bytes(static_cast<size_t>(wanted), '\0');
+  if (wanted > 0 && file->readAt(0, bytes.data(), bytes.size()) != bytes.size()) return std::nullopt;
+  return readPickerElements(bytes);
+}
+
 int groupValueOfHead(int head) {
   if (head == 1 || head == 2) return head;
   if (head >= 13 && head <= 18) return head - 10;

@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "dravix/core/FilterConditions.h"
+#include "dravix/core/TableFiles.h"
 
 // The periodic-table filter: its own reading of element.dat (name, symbol and cell of each
 // element, nothing else) and the picker's rules: which cells and heads are chosen, and how OK
@@ -35,6 +37,10 @@ struct PickerElement {
 // their NUL or their field's end; cells outside the 18 x 10 table are not placed. Element 16 is
 // named "Θείο"; elements 104-108 without a symbol of their own get the provisional ones.
 [[nodiscard]] std::vector<PickerElement> readPickerElements(std::string_view bytes);
+// Reads folder + "element.dat" (no more than its first 254 records); nothing when it cannot be
+// opened or read.
+[[nodiscard]] std::optional<std::vector<PickerElement>> readElementFile(const std::string& folder,
+                                                                        const FileOpener& open);
 
 class PeriodicPicker {
  public:
