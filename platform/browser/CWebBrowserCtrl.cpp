@@ -92,6 +92,17 @@ CWebBrowserCtrl::CWebBrowserCtrl() {
   document_ = new PageDocument(this);
   dispatch().property(dispid::kDocument, "Document", Variant::Type::Object,
                       [this] { return Variant::fromObject(document_); });
+  dispatch().property(
+      dispid::kTextZoom, "TextZoom", Variant::Type::Long, [this] { return Variant::fromLong(container_.textZoom()); },
+      [this](const Variant& percent) {
+        container_.setTextZoom(percent.toLong());
+        // The page is laid out again with the new text, at the same place as far as it goes.
+        if (path_.isEmpty()) return;
+        QScrollBar* bar = scroll_->verticalScrollBar();
+        const double at = bar->maximum() > 0 ? double(bar->value()) / bar->maximum() : 0.0;
+        showPage(path_, false);
+        bar->setValue(int(at * bar->maximum()));
+      });
   declareEvent(dispid::kBeforeNavigate, "BeforeNavigate",
                {Variant::Type::String, Variant::Type::Long, Variant::Type::String, Variant::Type::Any,
                 Variant::Type::String, Variant::Type::Bool},

@@ -26,6 +26,7 @@ inline constexpr int kNavigate = 104;
 inline constexpr int kRefresh2 = 105;
 inline constexpr int kDocument = 203;
 inline constexpr int kBeforeNavigate = 100;
+inline constexpr int kTextZoom = 300;
 }  // namespace dispid
 
 // Navigate flags: no history entry, no reading from and no writing to the cache. The host passes
@@ -43,6 +44,7 @@ inline constexpr int kNoWriteToCache = 8;
 //   Navigate (104)  URL [, Flags, TargetFrameName, PostData, Headers]
 //   Refresh2 (105)  [Level]: reads the page and its pictures again from disk
 //   Document (203)  the shown page's document object: Copy (1), Print (2, [FileName])
+//   TextZoom (300)  read/write: the text size in percent (100 normal, 50-300), for the whole run
 //   BeforeNavigate (100)  URL, Flags, TargetFrameName, PostData, Headers, Cancel (by reference)
 class CWebBrowserCtrl : public com::Control {
  public:

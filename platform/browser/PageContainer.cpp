@@ -137,7 +137,7 @@ litehtml::uint_ptr PageContainer::create_font(const litehtml::tchar_t* faceName,
                                               litehtml::font_metrics* fm) {
   Font entry;
   entry.font.setFamilies(familiesOf(fromUtf8(faceName)));
-  entry.font.setPixelSize(std::clamp(size, 1, 500));
+  entry.font.setPixelSize(std::clamp(size * textZoom_ / 100, 1, 500));
   entry.font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 100, 900)));
   entry.font.setItalic(italic == litehtml::fontStyleItalic);
   entry.font.setUnderline((decoration & litehtml::font_decoration_underline) != 0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <litehtml/litehtml.h>
 
 #include <QColor>
@@ -43,6 +44,9 @@ class PageContainer : public litehtml::document_container {
   [[nodiscard]] std::shared_ptr<litehtml::document> load(const std::string& utf8, const QString& baseFolder);
 
   void clearImages() { images_.clear(); }
+  // Text at `percent` of its size (50-300), for pages shown to a room; the next load uses it.
+  void setTextZoom(int percent) { textZoom_ = std::clamp(percent, 50, 300); }
+  [[nodiscard]] int textZoom() const { return textZoom_; }
   // The local file an address of the page names, looked up ignoring case when missing.
   [[nodiscard]] QString resolvePath(const QString& address) const;
 
@@ -109,6 +113,7 @@ class PageContainer : public litehtml::document_container {
   litehtml::context context_;
   Html32Notes notes_;
   std::vector<Font> fonts_;
+  int textZoom_ = 100;
   QHash<QString, QImage> images_;  // by resolved path; a null image for one that does not load
   QString baseFolder_;
   QString caption_;
