@@ -9,7 +9,7 @@ using com::InvokeKind;
 using T = com::Variant::Type;
 using com::Variant;
 
-enum : int { kNavigate = 104, kRefresh2 = 105, kDocument = 203 };
+enum : int { kNavigate = 104, kRefresh2 = 105, kDocument = 203, kTextZoom = 300 };
 constexpr int kBeforeNavigate = 100;
 constexpr size_t kCancelArg = 5;
 
@@ -21,11 +21,16 @@ CWebBrowser::CWebBrowser(QObject* parent)
     : CComponentWnd(com::ids::kPageBrowserClass, 1025, u"Web"_qs,
                     {{kNavigate, InvokeKind::Method, {T::String, T::Any, T::Any, T::Any, T::Any}, T::Any},
                      {kRefresh2, InvokeKind::Method, {T::Any}, T::Any},
-                     {kDocument, InvokeKind::PropertyGet, {}, T::Any}},
+                     {kDocument, InvokeKind::PropertyGet, {}, T::Any},
+                     {kTextZoom, InvokeKind::PropertyGet, {}, T::Long, true, true}},
                     parent) {}
 
-void CWebBrowser::Navigate(const QString& url) {
-  call(kNavigate, {Variant::fromString(url), Variant(), Variant(), Variant(), Variant()});
+void CWebBrowser::Navigate(const QString& url, int32_t flags) {
+  call(kNavigate, {Variant::fromString(url), flags ? Variant::fromLong(flags) : Variant(), Variant(), Variant(), Variant()});
+}
+
+void CWebBrowser::SetTextZoom(int32_t percent) {
+  put(kTextZoom, Variant::fromLong(percent));
 }
 
 void CWebBrowser::Refresh2() {

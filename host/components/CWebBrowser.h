@@ -21,10 +21,13 @@ class CWebBrowser : public CComponentWnd {
  public:
   explicit CWebBrowser(QObject* parent = nullptr);
 
-  void Navigate(const QString& url);
+  // `flags` 14: no history entry, neither read from nor written to the browser's cache.
+  void Navigate(const QString& url, int32_t flags = 0);
   void Refresh2();
   // The shown page's document (its dispatch object for printing and copying); null when none.
   [[nodiscard]] com::Dispatchable* Document();
+  // The text size in percent (100 normal); browsers without it keep their size.
+  void SetTextZoom(int32_t percent);
 
   // Answers BeforeNavigate: return true to cancel the navigation. Without a handler every
   // navigation goes ahead.
