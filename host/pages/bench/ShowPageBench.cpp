@@ -1,0 +1,110 @@
+// ShowTopicPage on the sample disc with the real components, up to the page painted in the
+// browser: a text topic, a molecule page, and a video page up to its redirect page (the browser
+// follows that from its own loop, at most once a second).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "host/CMainFrame.h"
+#include "host/CQuillet2App.h"
+#include "host/components/HostComponents.h"
+#include "host/core/StartupRules.h"
+#include "host/pages/TopicPages.h"
+#include "host/view/CQuillet2View.h"
+#include "platform/com/Creation.h"
+#include "platform/registry/Registry.h"
+#include "platform/ui/MessageBox.h"
+
+using namespace vantorel;
+using namespace vantorel::host;
+
+namespace {
+
+struct Program {
+  QTemporaryDir dir;
+  ui::RecordingMessageBoxes boxes;
+  std::unique_ptr<CQuillet2App> app;
+  CQuillet2View* view = nullptr;
+
+  Program() {
+    ui::setMessageBoxService(&boxes);
+    registry::useStoreFile(dir.filePath(u"registry.reg"_qs).toStdString());
+    for (const char* file : {"tabrelgk.ocx", "brovikgk.ocx", "dravixgk.ocx", "kestringk.ocx", "fennickgk.ocx",
+                             "pagebrowser.ocx", "molview.ocx", "videoplayer.ocx"})
+      (void)com::registerLibrary((QStringLiteral(COMPONENT_DIR) + QLatin1String(file)).toStdString());
+    const QString program = dir.filePath(u"program"_qs);
+    QDir().mkpath(program);
+    registry::store().createKey(registryKeyPath());
+    registry::store().setString(registryKeyPath(), "Directory", program.toStdString());
+    QFile ini(program + u"/qset.ini"_qs);
+    ini.open(QIODevice::WriteOnly);
+    ini.write(
+        ("[Settings]\r\nDataPath=" + QStringLiteral(DISC_DIR) + "\r\nBookmark=" + dir.filePath(u"b.dat"_qs) + "\r\n")
+            .toUtf8());
+    CQuillet2App::Environment env;
+    env.programPath = program + u"/pelorin"_qs;
+    env.tempFolder = dir.path() + u'/';
+    env.showSplash = false;
+    env.wait = [](int) {};
+    env.findFolder = [](QWidget*, int) { return std::nullopt; };
+    env.createMainFrame = [](CQuillet2App& a) -> std::unique_ptr<QWidget> {
+      auto frame = std::make_unique<CMainFrame>(a);
+      auto* v = new CQuillet2View(a);
+      frame->setView(v);
+      v->OnInitialUpdate();
+      frame->resize(1024, 740);
+      frame->show();
+      return frame;
+    };
+    app = std::make_unique<CQuillet2App>(env);
+    if (!app->InitInstance()) return;
+    view = static_cast<CMainFrame*>(app->mainFrame())->view();
+    view->OpenSection(2, 0);
+  }
+};
+
+Program& program() {
+  static Program once;
+  return once;
+}
+
+void showPage(benchmark::State& state, int page) {
+  Program& p = program();
+  if (!p.view || !p.view->pages()) return state.SkipWithError("the program did not start");
+  QWidget* browser = p.view->components()->webBrowser().widget();
+  for (auto _ : state) {
+    // The browser lays the page out within Navigate; the repaint draws it with its plug-ins.
+    p.view->ShowTopicPage(page);
+    browser->repaint();
+  }
+}
+
+void BM_ShowTopicPagePainted(benchmark::State& state) {
+  showPage(state, 170070);
+}
+BENCHMARK(BM_ShowTopicPagePainted)->Unit(benchmark::kMillisecond);
+
+void BM_ShowVideoPagePainted(benchmark::State& state) {
+  showPage(state, 120001);
+}
+BENCHMARK(BM_ShowVideoPagePainted)->Unit(benchmark::kMillisecond);
+
+void BM_ShowMoleculePagePainted(benchmark::State& state) {
+  showPage(state, 130001);
+}
+BENCHMARK(BM_ShowMoleculePagePainted)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication qapp(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
