@@ -2,11 +2,9 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSaveFile>
 #include <QTimerEvent>
 
 #include "host/CQuillet2App.h"
@@ -15,6 +13,7 @@
 #include "host/components/ComponentCheck.h"
 #include "host/components/ElementIndex.h"
 #include "host/components/HostComponents.h"
+#include "host/pages/TopicPages.h"
 #include "host/pages/widgets/CWebPageDlg.h"
 #include "host/search/CWordSearchDlg.h"
 #include "host/view/CAboutDlg.h"
@@ -23,12 +22,10 @@
 #include "host/view/StripArt.h"
 #include "host/view/ViewBookmarks.h"
 #include "host/view/core/MainMenuLayout.h"
-#include "host/view/core/PageSource.h"
 #include "host/view/core/Sections.h"
 #include "host/view/core/SplitterRules.h"
 #include "host/view/core/StripGeometry.h"
 #include "platform/com/Dispatchable.h"
-#include "platform/files/RegularFile.h"
 #include "platform/messages/WindowMessages.h"
 
 namespace vantorel::host {
@@ -38,6 +35,7 @@ using namespace view;
 namespace {
 
 constexpr int kHoverTimerMs = 250;
+constexpr int kEnlargedViewRequest = 9821;
 constexpr int kRefreshPageRequest = 9822;
 
 // Calls a member of the shown page's document by name ("Copy", "Print"); nothing when the page
@@ -92,7 +90,7 @@ void CQuillet2View::OnInitialUpdate() {
   if (outcome == HostComponents::Outcome::NoBrowser) return;
   browserReady_ = true;
   components_->webBrowser().Navigate(app_.dataFolder() + u"a.htm"_qs);
-  pageCache_ = std::make_unique<QTemporaryDir>();
+  pages_ = std::make_unique<pages::TopicPages>(*this, *components_, app_.dataFolder());
   elementIndex_ = readElementIndex(app_.dataFolder(), this);
   pictures_.load(app_.dataFolder(), this);
   components_->checkMinimumVersions(this);
@@ -133,12 +131,6 @@ void CQuillet2View::connectEvents() {
   });
   connect(&components_->periodTable(), &CPeriodTable::elementDetail, this,
           [this](int index) { onElementDetail(index); });
-  // Glossary links and the enlarged-view link name no page of their own: the browser must not
-  // follow them into an error. Their pop-up and dialog belong to the page handling.
-  components_->webBrowser().setBeforeNavigate([](const NavigateRequest& request) {
-    const QString& url = request.url;
-    return url.contains(u"pjqbhg"_qs) || (url.size() == 8 && url.mid(3) == u"a.htm"_qs);
-  });
 }
 
 // ---- screens ---------------------------------------------------------------------------------
@@ -178,11 +170,13 @@ void CQuillet2View::pressButton(int button) {
 void CQuillet2View::ShowMainMenu() {
   beginSwitch(MainMenu);
   screen_ = MainMenu;
+  if (pages_) pages_->mainMenuShown();
   pressButton(kMainMenuButton);
   update(belowStrip());
 }
 
 void CQuillet2View::ShowPeriodicTable() {
+  if (pages_) pages_->RecordHistory(treeRecord_, object_, -1);
   beginSwitch(PeriodicTable);
   screen_ = PeriodicTable;
   pressButton(kPeriodicTableButton);
@@ -192,6 +186,7 @@ void CQuillet2View::ShowPeriodicTable() {
 }
 
 void CQuillet2View::ShowDataAnalyser() {
+  if (pages_) pages_->RecordHistory(treeRecord_, object_, -2);
   beginSwitch(DataAnalyser);
   screen_ = DataAnalyser;
   pressButton(kDataAnalyserButton);
@@ -245,22 +240,11 @@ void CQuillet2View::onElementDetail(int index) {
 }
 
 void CQuillet2View::ShowTopicPage(int page) {
-  if (!browserReady_ || !pageCache_ || !pageCache_->isValid()) return;
-  const std::string relative = pageSourcePath(page);
-  if (relative.empty()) return;
-  const files::FilePtr source =
-      files::openRegularFile(QFile::encodeName(app_.dataFolder() + QString::fromStdString(relative)).toStdString());
-  if (!source) return;
-  std::string text;
-  char chunk[65536];
-  for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, source.get())) > 0;) text.append(chunk, got);
-  const QString output = pageCache_->filePath(QString::number(nextPage_++) + u".htm"_qs);
-  QSaveFile file(output);
-  if (!file.open(QIODevice::WriteOnly)) return;
-  file.write(QByteArray::fromStdString(resolvePageText(text, QFile::encodeName(app_.dataFolder()).toStdString())));
-  if (!file.commit()) return;
-  lastGeneratedPage_ = output;
-  components_->webBrowser().Navigate(output);
+  if (pages_) pages_->ShowTopicPage(page);
+}
+
+QString CQuillet2View::lastGeneratedPage() const {
+  return pages_ ? pages_->lastGeneratedPage() : QString();
 }
 
 void CQuillet2View::setBrowsePosition(int treeRecord, int object, int section) {
@@ -417,6 +401,7 @@ bool CQuillet2View::event(QEvent* event) {
     if (message->message() == messages::kCommand) {
       if (message->lParam() == kSplitterCommand) layoutCommand();
       if (message->lParam() == kRefreshPageRequest && browserReady_) components_->webBrowser().Refresh2();
+      if (message->lParam() == kEnlargedViewRequest && pages_) pages_->openEnlargedView();
     }
     return true;
   }
@@ -522,7 +507,7 @@ void CQuillet2View::showWebPage(const QString& address) {
 }
 
 void CQuillet2View::showAbout() {
-  CAboutDlg dialog(this, app_.componentVersions, lastGeneratedPage_);
+  CAboutDlg dialog(this, app_.componentVersions, lastGeneratedPage());
   dialog.exec();
 }
 

@@ -2,7 +2,6 @@
 
 #include <QPointer>
 #include <QString>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -26,6 +25,9 @@ class ViewBookmarks;
 
 namespace view {
 class ESGSplit;
+}
+namespace pages {
+class TopicPages;
 }
 
 // The main view: the button strip across the top and, below it, one of four screens (the main
@@ -84,7 +86,9 @@ class CQuillet2View : public QWidget {
   [[nodiscard]] bool startFailed() const { return startFailed_; }
   [[nodiscard]] HostComponents* components() const { return components_.get(); }
   [[nodiscard]] view::ESGSplit* splitter() const { return splitter_; }
-  [[nodiscard]] const QString& lastGeneratedPage() const { return lastGeneratedPage_; }
+  [[nodiscard]] QString lastGeneratedPage() const;
+  // The topic pages, their history and link handling; null until the page browser is up.
+  [[nodiscard]] pages::TopicPages* pages() const { return pages_.get(); }
   [[nodiscard]] const view::MainMenuPictures& pictures() const { return pictures_; }
   // Where the main menu picture stands in the view.
   [[nodiscard]] QPoint mainMenuOrigin() const;
@@ -139,9 +143,7 @@ class CQuillet2View : public QWidget {
   view::MainMenuPictures pictures_;
   std::vector<components::ElementIndexEntry> elementIndex_;
   std::map<int, CommandHandler> handlers_;
-  std::unique_ptr<QTemporaryDir> pageCache_;
-  int nextPage_ = 1;
-  QString lastGeneratedPage_;
+  std::unique_ptr<pages::TopicPages> pages_;
   search::SearchState searchState_;
   std::unique_ptr<bookmarks::BookmarkStore> bookmarkStore_;
   std::unique_ptr<ViewBookmarks> bookmarkSites_;

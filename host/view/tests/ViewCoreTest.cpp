@@ -4,7 +4,6 @@
 
 #include "host/view/core/BmpPicture.h"
 #include "host/view/core/MainMenuLayout.h"
-#include "host/view/core/PageSource.h"
 #include "host/view/core/Sections.h"
 #include "host/view/core/SplitterRules.h"
 #include "host/view/core/StripGeometry.h"
@@ -160,25 +159,3 @@ TEST(BmpPicture, RefusesEverythingItCannotDrawSafely) {
   EXPECT_EQ(parsePicture(bitmap(8192, 1, 24, 0, 8192 * 3)).error, "");      // the largest width
 }
 
-TEST(PageSource, PageNumbersToPaths) {
-  EXPECT_EQ(pageSourcePath(170070), "17/0070");
-  EXPECT_EQ(pageSourcePath(120345), "12/0/345");
-  EXPECT_EQ(pageSourcePath(45001), "04/5/001");
-  EXPECT_EQ(pageSourcePath(0), "");
-  EXPECT_EQ(pageSourcePath(1000000), "");
-}
-
-TEST(PageSource, MarkersAndGlossaryMarkup) {
-  const std::string folder = "/disc/";
-  EXPECT_EQ(resolvePageText("<IMG SRC=\"\x05"
-                            "CDimages/a.bmp\">\n",
-                            folder),
-            "<IMG SRC=\"/disc/images/a.bmp\">\n");
-  EXPECT_EQ(resolvePageText("a ~Gacid0001acids~, b\n", folder),
-            "a <A HREF=\"pjqbhgacid0001.htm\"><U>acids</U></A> b\n");
-  // Without its closing "~" the markup stays, and a key holding "~G" cannot loop for ever.
-  EXPECT_EQ(resolvePageText("a ~Gacid0001acids\n", folder), "a ~Gacid0001acids\n");
-  EXPECT_FALSE(resolvePageText("~G~G~G~G~G~G~G~G~G~G~G~~\n", folder).empty());
-  // A marker at the very end consumes what is there and no more.
-  EXPECT_EQ(resolvePageText("x\x05", folder), "x/disc/");
-}
