@@ -1,5 +1,7 @@
 // The page widgets inside the program's own view: the palette on the topic screen, the picture
 // print without a printer and to a PDF printer, the hooks of the page links.
+#include <gtest/gtest.h>
+
 #include <QClipboard>
 #include <QLibrary>
 #include <QPrinter>
