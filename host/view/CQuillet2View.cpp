@@ -15,6 +15,7 @@
 #include "host/components/HostComponents.h"
 #include "host/pages/TopicPages.h"
 #include "host/pages/widgets/CWebPageDlg.h"
+#include "host/pages/widgets/PageWidgets.h"
 #include "host/search/CWordSearchDlg.h"
 #include "host/view/CAboutDlg.h"
 #include "host/view/Commands.h"
@@ -91,6 +92,7 @@ void CQuillet2View::OnInitialUpdate() {
   browserReady_ = true;
   components_->webBrowser().Navigate(app_.dataFolder() + u"a.htm"_qs);
   pages_ = std::make_unique<pages::TopicPages>(*this, *components_, app_.dataFolder());
+  PageWidgets::install(*this);
   elementIndex_ = readElementIndex(app_.dataFolder(), this);
   pictures_.load(app_.dataFolder(), this);
   components_->checkMinimumVersions(this);
