@@ -1,5 +1,7 @@
 #include "host/pages/core/PageTransform.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -194,7 +196,13 @@ void forEachLine(std::string_view text, Visit visit) {
 std::optional<std::string> readFile(const std::string& path, size_t limit) {
   const files::FilePtr file = files::openRegularFile(path);
   if (!file) return std::nullopt;
+  // One read of the whole file where its size is known; a file that grows meanwhile is read on.
   std::string bytes;
+  struct stat info {};
+  if (::fstat(::fileno(file.get()), &info) == 0 && info.st_size > 0 && size_t(info.st_size) <= limit)
+    bytes.resize(size_t(info.st_size));
+  size_t have = std::fread(bytes.data(), 1, bytes.size(), file.get());
+  bytes.resize(have);
   char chunk[65536];
   for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;) {
     if (bytes.size() + got > limit) return std::nullopt;
