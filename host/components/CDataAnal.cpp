@@ -34,13 +34,15 @@ enum : int {
   kPrintGraph,
 };
 
-// Only what start-up calls must be there; the members for bookmarks and commands are checked when
-// the component has them, and calls to missing ones read as empty values.
+// Only what start-up calls and the filter members of bookmarks must be there; the other members
+// are checked when the component has them, and calls to missing ones read as empty values.
 ExpectedMember expectProperty(int dispid, T type, bool writable) {
-  return {dispid, InvokeKind::PropertyGet, {}, type, writable, dispid != kVersion};
+  return {dispid, InvokeKind::PropertyGet, {}, type, writable,
+          dispid != kVersion && dispid != kFilterLength && dispid != kFilterNum};
 }
 ExpectedMember expectMethod(int dispid, std::vector<T> params, T result) {
-  return {dispid, InvokeKind::Method, std::move(params), result, false, dispid != kInitData};
+  return {dispid, InvokeKind::Method, std::move(params), result, false,
+          dispid != kInitData && dispid != kFilterMemory && dispid != kSetFilter};
 }
 
 }  // namespace
