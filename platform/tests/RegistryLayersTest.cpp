@@ -146,7 +146,9 @@ TEST_F(RegistryLayers, AMachineStoreThatCannotBeTrustedIsPassedOverWithoutHarmin
     EXPECT_TRUE(store.lastError().empty()) << store.lastError();
     EXPECT_EQ(store.machineError().empty(), !c.isFault) << store.machineError();
     ASSERT_TRUE(store.setDword(kInstall, "Size", 0));
-    if (fs::is_regular_file(machine_)) EXPECT_EQ(readAll(machine_), bytes);
+    if (fs::is_regular_file(machine_)) {
+      EXPECT_EQ(readAll(machine_), bytes);
+    }
   }
   // A store another user owns is not the administrator's.
   if (::geteuid() == 0) {
