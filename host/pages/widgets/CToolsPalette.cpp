@@ -18,7 +18,7 @@ namespace {
 struct ButtonSpec {
   int id;
   int picture;
-  bool refocus;  // the focus goes back to the remembered window first
+  bool refocus;  // the main window takes the keys back first
   std::vector<int> commands;
   const char16_t* tip;
 };
@@ -65,13 +65,16 @@ class FlightBar : public QWidget {
 }  // namespace
 
 CToolsPalette::CToolsPalette(QWidget* view, std::function<void(int)> send)
-    : QWidget(view, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QWidget(view, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint |
+                        Qt::WindowDoesNotAcceptFocus),
       view_(view),
       send_(std::move(send)) {
   setObjectName(u"toolsPalette"_qs);
   setProperty("resourceId", kResourceId);
   setWindowTitle(QString());
   setFixedSize(kWidth, kClientHeight);
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setFocusPolicy(Qt::NoFocus);
   setAutoFillBackground(true);
   QPalette look = palette();
   look.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -81,11 +84,10 @@ CToolsPalette::CToolsPalette(QWidget* view, std::function<void(int)> send)
     auto* b = new CPictureButton(spec.id, palettePicture(spec.picture), this);
     b->setGeometry(kButtonsLeft + static_cast<int>(i) * kButtonWidth, kButtonsTop, kButtonWidth, kButtonHeight);
     b->setToolTip(QString::fromUtf16(spec.tip));
-    b->setFocusPolicy(Qt::StrongFocus);
+    b->setFocusPolicy(Qt::NoFocus);
     connect(b, &QAbstractButton::clicked, this, [this, id = spec.id] { press(id); });
     buttons_.push_back(b);
   }
-  connect(qApp, &QApplication::focusChanged, this, &CToolsPalette::rememberFocus);
   bar_ = new FlightBar;
   flightTimer_.setInterval(pages::kFlightStepMs);
   connect(&flightTimer_, &QTimer::timeout, this, &CToolsPalette::flightStep);
@@ -101,17 +103,14 @@ CPictureButton* CToolsPalette::button(int id) const {
   return nullptr;
 }
 
-void CToolsPalette::rememberFocus(QWidget* old, QWidget* now) {
-  auto isOurs = [this](const QWidget* w) { return w && (w == this || isAncestorOf(w)); };
-  if (isOurs(now) && old && !isOurs(old)) remembered_ = old;
-}
-
 void CToolsPalette::press(int id) {
   for (const ButtonSpec& spec : buttonSpecs()) {
     if (spec.id != id) continue;
-    if (spec.refocus && remembered_) {
-      remembered_->activateWindow();
-      remembered_->setFocus(Qt::OtherFocusReason);
+    // Where the platform let the palette take the keys, they go back to the main window and to
+    // its last focused child (the page or the word box) before copy and paste run.
+    if (spec.refocus && view_ && QApplication::activeWindow() != view_->window()) {
+      view_->window()->activateWindow();
+      QApplication::setActiveWindow(view_->window());
     }
     // Each command goes through the view, which runs it only where its menu item is enabled:
     // on the topic screen the page's copy is not overwritten by the data analyser's.

@@ -16,9 +16,10 @@ class CPictureButton;
 
 // The tools palette (resource 165): a small floating window of six picture buttons (copy,
 // paste, print, back, forward, search). The buttons do nothing themselves: each sends the
-// view's menu commands to its owner, so that each acts as from the menu. Closing it sends a
-// shrinking navy bar flying to the palette's strip button at the top right of the view; opening
-// it again sends the bar the other way first.
+// view's menu commands to its owner, so that each acts as from the menu. Neither the window nor
+// its buttons take the keyboard focus: copy and paste act on the main window's focused child.
+// Closing it sends a shrinking navy bar flying to the palette's strip button at the top right of
+// the view; opening it again sends the bar the other way first.
 class CToolsPalette : public QWidget {
  public:
   static constexpr int kResourceId = 165;
@@ -38,8 +39,6 @@ class CToolsPalette : public QWidget {
   [[nodiscard]] bool shown() const { return isVisible() || opening_; }
 
   [[nodiscard]] CPictureButton* button(int id) const;
-  // The window that had the focus before a palette button took it.
-  [[nodiscard]] QWidget* rememberedWindow() const { return remembered_.data(); }
 
   // Whether the flights play: not where the platform cannot place windows (offscreen, Wayland)
   // unless forced (tests).
@@ -61,13 +60,11 @@ class CToolsPalette : public QWidget {
   void fly(const pages::FlightRect& from, const pages::FlightRect& to, const QRect& keepClear,
            std::function<void()> landed);
   void flightStep();
-  void rememberFocus(QWidget* old, QWidget* now);
   [[nodiscard]] pages::FlightRect stripBox() const;
 
   QPointer<QWidget> view_;
   std::function<void(int)> send_;
   std::vector<CPictureButton*> buttons_;
-  QPointer<QWidget> remembered_;
   bool placed_ = false;
   bool opening_ = false;
   QRect lastGeometry_;

@@ -22,7 +22,7 @@ namespace {
 constexpr int kNoPrinterString = 61232;
 constexpr int kDocumentNameString = 57344;
 
-std::unique_ptr<QPrinter> defaultPrinter() {
+std::unique_ptr<QPrinter> defaultPrinterOrNone() {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (info.isNull()) return nullptr;
   return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
@@ -30,7 +30,7 @@ std::unique_ptr<QPrinter> defaultPrinter() {
 
 }  // namespace
 
-PageWidgets::PageWidgets(CQuillet2View& view) : QObject(&view), view_(view), printerSource_(defaultPrinter) {
+PageWidgets::PageWidgets(CQuillet2View& view) : QObject(&view), view_(view), printerSource_(defaultPrinterOrNone) {
   setObjectName(u"pageWidgets"_qs);
   note_ = new CPopupNote(&view);
   palette_ = new CToolsPalette(&view, [this](int id) { view_.runCommand(id); });

