@@ -149,6 +149,7 @@ CDravixCtrl::CDravixCtrl() : collator_(QLocale(QLocale::Greek, QLocale::Greece))
 
   updateGraphButton();
   rebuild(false);
+  registerGraphMembers();
 }
 
 CDravixCtrl::~CDravixCtrl() = default;
@@ -182,6 +183,7 @@ void CDravixCtrl::InitData(const QString& dataPath) {
 
 void CDravixCtrl::SetTable(int index) {
   if (!isTableNumber(index)) return;
+  graphBeforeSetTable();
   if (!initialised_) {
     // No data folder yet: the chooser shows the table, which InitData loads.
     tableNumber_ = index;
@@ -190,6 +192,7 @@ void CDravixCtrl::SetTable(int index) {
     return;
   }
   loadTable(index);
+  graphAfterSetTable();
 }
 
 intptr_t CDravixCtrl::GetSelectedFields() const {
@@ -205,6 +208,7 @@ void CDravixCtrl::SetSelectedFields(intptr_t block) {
   updateGraphButton();
   applyFilter();
   rebuild(false);
+  graphAfterSetSelectedFields();
 }
 
 void CDravixCtrl::SetColumnWidth(int index, int64_t width) {
@@ -393,6 +397,7 @@ void CDravixCtrl::rebuild(bool keepScroll) {
 }
 
 void CDravixCtrl::refreshLists() {
+  graphFieldsChanged();
   auto captionOf = [this](int field) { return caption(field); };
   availableList_->setFields(selection_.available(), captionOf);
   selectedList_->setFields(selection_.selected(), captionOf);

@@ -16,6 +16,7 @@ namespace vantorel::dravix {
 
 class BitmapButton;
 class FieldList;
+class GraphPage;
 class GridHeader;
 class RecordGrid;
 class TableChooser;
@@ -29,6 +30,17 @@ class CDravixCtrl : public com::Control {
  public:
   CDravixCtrl();
   ~CDravixCtrl() override;
+
+  // Graphs, copy, export and printing (DravixGraphMembers.cpp).
+  void CopyAllData();
+  void CopySelection();
+  void CopyGraph();
+  void PrintGraph();
+  void exportTable();
+  void openGraphPage();
+  [[nodiscard]] bool graphPageOpen() const;
+  [[nodiscard]] GraphPage* graphPage() const { return graphPage_; }
+  [[nodiscard]] const LoadedTable* table() const { return table_.get(); }
 
   // The members of _DDravix.
   void InitData(const QString& dataPath);
@@ -81,6 +93,12 @@ class CDravixCtrl : public com::Control {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void registerGraphMembers();
+  void graphBeforeSetTable();
+  void graphAfterSetTable();
+  void graphAfterSetSelectedFields();
+  void graphFieldsChanged();
+  [[nodiscard]] std::vector<std::string> captionsForExport() const;
   [[nodiscard]] QString text(int id) const;
   [[nodiscard]] int listWidth() const;
   bool loadTable(int table);
@@ -116,6 +134,8 @@ class CDravixCtrl : public com::Control {
   GridHeader* header_;
   RecordGrid* grid_;
   QScrollBar* scrollBar_;
+  GraphPage* graphPage_ = nullptr;
+  bool graphRequest_ = false;  // BMSorG: the next field selection opens the graph page
 };
 
 }  // namespace vantorel::dravix
