@@ -34,15 +34,12 @@ enum : int {
   kPrintGraph,
 };
 
-// Only what start-up calls and the filter members of bookmarks must be there; the other members
-// are checked when the component has them, and calls to missing ones read as empty values.
+// Every member must be there with the signature the host calls it by.
 ExpectedMember expectProperty(int dispid, T type, bool writable) {
-  return {dispid, InvokeKind::PropertyGet, {}, type, writable,
-          dispid != kVersion && dispid != kFilterLength && dispid != kFilterNum};
+  return {dispid, InvokeKind::PropertyGet, {}, type, writable, false};
 }
 ExpectedMember expectMethod(int dispid, std::vector<T> params, T result) {
-  return {dispid, InvokeKind::Method, std::move(params), result, false,
-          dispid != kInitData && dispid != kFilterMemory && dispid != kSetFilter};
+  return {dispid, InvokeKind::Method, std::move(params), result, false, false};
 }
 
 }  // namespace
