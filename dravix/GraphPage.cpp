@@ -132,6 +132,7 @@ GraphPage::GraphPage(CDravixCtrl* control) : QWidget(control), control_(control)
   QObject::connect(back_, &QAbstractButton::clicked, this, [this] { close(); });
   labelsButton_ = new GraphButton(u"Ετικέτες"_qs, {68, 19}, this);
   labelsButton_->move(19, 356);
+  labelsButton_->setCheckable(true);
   QObject::connect(labelsButton_, &QAbstractButton::clicked, this, [this] { setLabels(!labels_, true); });
   zoomButton_ = new GraphButton(u"Μεγέθυνση"_qs, {68, 19}, this);
   zoomButton_->move(106, 356);
@@ -301,8 +302,7 @@ void GraphPage::zoomButton() {
 
 void GraphPage::refreshButtons() {
   for (int t = 0; t < 3; ++t) typeButtons_[t]->setChecked(t + 1 == (type_ >= 1 && type_ <= 3 ? type_ : 1));
-  labelsButton_->setDown(false);
-  labelsButton_->setText(labels_ ? u"Χωρίς ετικέτες"_qs : u"Ετικέτες"_qs);
+  labelsButton_->setChecked(labels_);
   zoomButton_->setText(zoomed_ ? u"Ολόκληρο"_qs : u"Μεγέθυνση"_qs);
   zoomButton_->setEnabled(zoomed_ || drag_.has_value());
 }
