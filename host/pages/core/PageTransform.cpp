@@ -238,9 +238,9 @@ bool copyMoleculeFile(const std::string& dataFolder, const std::string& relative
 
 }  // namespace
 
-std::string fileUrl(std::string_view path) {
+std::string percentEncoded(std::string_view path) {
   static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string url = "file://";
+  std::string url;
   url.reserve(path.size() + 16);
   for (const char c : path) {
     const auto b = static_cast<unsigned char>(c);
@@ -255,6 +255,10 @@ std::string fileUrl(std::string_view path) {
     }
   }
   return url;
+}
+
+std::string fileUrl(std::string_view path) {
+  return "file://" + percentEncoded(path);
 }
 
 TransformResult transformPageText(std::string_view source, const TransformSettings& settings) {
@@ -314,7 +318,7 @@ std::string enlargedMoleculePage(std::string_view generatedPage) {
 }
 
 std::string redirectPage(std::string_view target) {
-  return "<HTML><HEAD><META HTTP-EQUIV=\"Refresh\" Content=\"0; URL=" + fileUrl(target) +
+  return "<HTML><HEAD><META HTTP-EQUIV=\"Refresh\" Content=\"0; URL=" + percentEncoded(target) +
          "\"></HEAD><BODY BGCOLOR=\"#949494\"></BODY></HTML>\n";
 }
 

@@ -21,8 +21,10 @@ inline constexpr std::string_view kEnlargedPage = "bigvid.htm";
 inline constexpr std::string_view kMoleculeCopy = "chime.mol";
 inline constexpr std::string_view kRedirectPage = "redirect.htm";
 
-// `path` as a file address that survives being pasted into an attribute or a META refresh:
-// "file://" + the path with every byte but letters, digits, "-._~/" written as %XX.
+// `path` as an address that survives being pasted into an attribute or a META refresh: every byte
+// but letters, digits and "-._~/" written as %XX.
+[[nodiscard]] std::string percentEncoded(std::string_view path);
+// The file address of `path`: "file://" + the path percent-encoded.
 [[nodiscard]] std::string fileUrl(std::string_view path);
 
 struct TransformSettings {
@@ -50,7 +52,7 @@ struct TransformResult {
 // The enlarged molecule page, built from the generated page: its first line, a black body, the
 // viewer's lines (13 to the line before "</TD>") at 640 x 498 without the start spin.
 [[nodiscard]] std::string enlargedMoleculePage(std::string_view generatedPage);
-// The page that sends the browser on to `target` at once.
+// The page that sends the browser on at once to `target`, a page beside it.
 [[nodiscard]] std::string redirectPage(std::string_view target);
 
 // The whole step on files: reads `source`, writes `output` and, for a video or molecule page,
