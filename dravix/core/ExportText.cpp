@@ -44,10 +44,14 @@ std::string gridText(const GridTextRequest& r) {
       [&](std::string_view value, bool first) {
         if (!first) out += ';';
         out += '"';
-        for (char c : value) {
-          if (c == '"') out += '"';
-          out += c;
+        // Whole runs between quotes are copied at once; each quote is written twice.
+        size_t start = 0;
+        for (size_t q = value.find('"'); q != std::string_view::npos; q = value.find('"', q + 1)) {
+          out.append(value.substr(start, q + 1 - start));
+          out += '"';
+          start = q + 1;
         }
+        out.append(value.substr(start));
         out += '"';
       },
       [&] { out += r.eol; });
@@ -56,25 +60,27 @@ std::string gridText(const GridTextRequest& r) {
 
 std::string gridHtml(const GridTextRequest& r) {
   std::string out = "<table>";
+  if (r.rows) out.reserve(r.rows->rowCount() * (r.rows->cellCount() * 20 + 10));
   if (!r.rows) return out + "</table>";
   walk(
       r,
       [&](std::string_view value, bool first) {
         if (first) out += "<tr>";
         out += "<td>";
-        for (char c : value) {
-          switch (c) {
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '&': out += "&amp;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
-          }
+        size_t start = 0;
+        for (size_t at = 0; at < value.size(); ++at) {
+          const char c = value[at];
+          if (c != '<' && c != '>' && c != '&' && c != '"') continue;
+          out.append(value.substr(start, at - start));
+          out += c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '&' ? "&amp;" : "&quot;";
+          start = at + 1;
         }
+        out.append(value.substr(start));
         out += "</td>";
       },
       [&] { out += "</tr>\n"; });
-  return out + "</table>";
+  out += "</table>";
+  return out;
 }
 
 }  // namespace vantorel::dravix
