@@ -52,9 +52,8 @@ void CDravixCtrl::SetFilter(int32_t length, int num, intptr_t memory) {
     if (limits.elementsTable) {
       // Element numbers name records of element.dat; the picker uses at most 254 of them.
       const QFileInfo info(folder_ + u"element.dat"_qs);
-      limits.elementCount = info.isFile() ? static_cast<int>(std::min<qint64>(info.size() / kElementRecordSize,
-                                                                              kMaxPickerElements))
-                                          : 0;
+      limits.elementCount =
+          info.isFile() ? static_cast<int>(std::min<qint64>(info.size() / kElementRecordSize, kMaxPickerElements)) : 0;
     }
     decoded = decodeFilter(std::string_view(*bytes).substr(0, static_cast<size_t>(length)), num, limits).filter;
   }
@@ -91,7 +90,8 @@ void CDravixCtrl::openFilterDialog() {
   FilterDialogSetup setup;
   setup.fields = selection_.selected();
   for (int field : setup.fields) setup.captions << caption(field);
-  for (int field = 0; field < table_->index.fieldCount; ++field) setup.numeric.push_back(table_->index.isNumeric(field));
+  for (int field = 0; field < table_->index.fieldCount; ++field)
+    setup.numeric.push_back(table_->index.isNumeric(field));
   setup.elementsTable = tableNumber_ == kElementsTable;
   setup.dataFolder = folder_;
   FilterDlg dlg(std::move(setup), filterState_.filter, filterState_.lastField, filterState_.lastType, this);

@@ -246,9 +246,8 @@ void FilterDlg::deleteCondition() {
 }
 
 void FilterDlg::deleteAll() {
-  if (filter_.size() > 1 &&
-      ui::messageBox(text(kSureId), text(kProductCaption), ui::Buttons::YesNo, ui::Icon::Question, this) !=
-          ui::Answer::Yes)
+  if (filter_.size() > 1 && ui::messageBox(text(kSureId), text(kProductCaption), ui::Buttons::YesNo, ui::Icon::Question,
+                                           this) != ui::Answer::Yes)
     return;
   filter_.clear();
   refreshList();

@@ -36,8 +36,7 @@ QFont pickerFont() {
 
 std::optional<std::vector<PickerElement>> loadPickerElements(const QString& folder, QWidget* parent) {
   auto elements = readElementFile(QFile::encodeName(folder).toStdString(), diskOpener());
-  if (!elements)
-    ui::messageBox(folder + u"element.dat"_qs, dravixString(153), ui::Buttons::Ok, ui::Icon::None, parent);
+  if (!elements) ui::messageBox(folder + u"element.dat"_qs, dravixString(153), ui::Buttons::Ok, ui::Icon::None, parent);
   return elements;
 }
 
@@ -110,10 +109,10 @@ bool PeriodicTableView::event(QEvent* event) {
                           ? -1
                           : picker_.elementAt((pos.x() - kOrigin) / kCellStep, (pos.y() - kOrigin) / kCellStep);
     if (index >= 0)
-      QToolTip::showText(help->globalPos(),
-                         QString::number(index + 1) + u' ' +
-                             codepage::toQString(picker_.elements()[static_cast<size_t>(index)].name),
-                         this);
+      QToolTip::showText(
+          help->globalPos(),
+          QString::number(index + 1) + u' ' + codepage::toQString(picker_.elements()[static_cast<size_t>(index)].name),
+          this);
     else
       QToolTip::hideText();
     return true;

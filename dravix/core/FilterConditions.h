@@ -51,10 +51,10 @@ struct FilterCondition {
 
 // The texts the condition list shows, in CP1253 (from the string table).
 struct FilterTexts {
-  std::string all;                                 // the empty filter's entry
-  std::string contains, lacks, greater, less;      // type texts on text fields
-  std::string equals, notEquals;                   // types 1 and 2 on numeric fields
-  std::string joinLast, joinOr, joinAnd;           // " ", " ή", " Και"
+  std::string all;                             // the empty filter's entry
+  std::string contains, lacks, greater, less;  // type texts on text fields
+  std::string equals, notEquals;               // types 1 and 2 on numeric fields
+  std::string joinLast, joinOr, joinAnd;       // " ", " ή", " Και"
 };
 
 // Which fields are numeric; group and period conditions and unknown fields are text.

@@ -66,7 +66,8 @@ std::vector<PickerElement> readPickerElements(std::string_view bytes) {
 std::optional<std::vector<PickerElement>> readElementFile(const std::string& folder, const FileOpener& open) {
   const std::unique_ptr<ByteFile> file = open(folder + "element.dat");
   if (!file) return std::nullopt;
-  const uint64_t wanted = std::min<uint64_t>(file->size() / kElementRecordSize, kMaxPickerElements) * kElementRecordSize;
+  const uint64_t wanted =
+      std::min<uint64_t>(file->size() / kElementRecordSize, kMaxPickerElements) * kElementRecordSize;
   std::string bytes(static_cast<size_t>(wanted), '\0');
   if (wanted > 0 && file->readAt(0, bytes.data(), bytes.size()) != bytes.size()) return std::nullopt;
   return readPickerElements(bytes);
@@ -209,8 +210,8 @@ void PeriodicPicker::applyTo(Filter& filter, const std::string& nameCaption, con
   filter.removeIf([](const FilterCondition& c) { return c.element != 0; });
   std::vector<FilterCondition> added;
   auto headCondition = [&](int field, const std::string& caption, int number) {
-    FilterCondition c{caption, std::to_string(number), kTypeContains, static_cast<int8_t>(field), kJoinLast,
-                      kGroupOrPeriodElement};
+    FilterCondition c{caption,   std::to_string(number), kTypeContains, static_cast<int8_t>(field),
+                      kJoinLast, kGroupOrPeriodElement};
     for (size_t i = 0; i < elements_.size(); ++i)
       if (selected_[i]) c.value += '\t' + elements_[i].name;
     added.push_back(std::move(c));
