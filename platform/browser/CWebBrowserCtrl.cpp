@@ -6,6 +6,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QUrl>
 
 #include "platform/browser/PageDocument.h"
 #include "platform/browser/core/LinkTarget.h"
@@ -68,6 +69,13 @@ QString attributeLines(const litehtml::string_map& attributes) {
     lines += QString::fromStdString(name).toUpper() + u'=' + clean + u'\n';
   }
   return lines;
+}
+
+// The place an address names within its page ("biga.htm#top" → "top"), percent escapes undone.
+std::optional<QString> fragmentOf(const QString& address) {
+  const qsizetype hash = address.indexOf(u'#');
+  if (hash < 0) return std::nullopt;
+  return QUrl::fromPercentEncoding(address.mid(hash + 1).trimmed().toUtf8());
 }
 
 }  // namespace
@@ -169,10 +177,20 @@ void CWebBrowserCtrl::go(const QString& address, int flags) {
   // The container may have destroyed the browser, or navigated elsewhere, from its handler.
   if (!self || cancelled) return;
   const LinkTarget target = resolveLink(address.toStdString(), folderOf(path_.toStdString()));
+  const std::optional<QString> fragment = fragmentOf(address);
   switch (target.kind) {
-    case LinkKind::Page: showPage(fromLocal(target.target), (flags & navflags::kNoReadFromCache) != 0); break;
-    case LinkKind::Desktop: shell::openUrl(address.trimmed()); break;
+    case LinkKind::Page: {
+      const QString path = fromLocal(target.target);
+      const bool fromDisk = (flags & navflags::kNoReadFromCache) != 0;
+      // A place on the page shown is only scrolled to; anything else shows the page first.
+      if (!fragment || fromDisk || path_.isEmpty() || container_.resolvePath(path) != path_) showPage(path, fromDisk);
+      if (fragment) scrollToAnchor(*fragment);
+      break;
+    }
     case LinkKind::SamePage:
+      if (fragment) scrollToAnchor(*fragment);
+      break;
+    case LinkKind::Desktop: shell::openUrl(address.trimmed()); break;
     case LinkKind::Refused: break;
   }
 }
@@ -206,6 +224,7 @@ void CWebBrowserCtrl::showPage(const QString& asked, bool fromDisk) {
 
   dropEmbedded();
   path_ = bytes.isNull() ? asked : path;
+  if (!bytes.isNull()) container_.markVisited(path_);
   canvas_->setDocument(container_.load(html, fromLocal(folderOf(toLocal(path_)))), layoutWidth(), height());
   createEmbedded();
   placeEmbedded();
@@ -218,6 +237,14 @@ void CWebBrowserCtrl::showPage(const QString& asked, bool fromDisk) {
     if (sinceMetaRefresh_.isValid()) delay = std::max(delay, kMinRefreshMs - sinceMetaRefresh_.elapsed());
     refreshTimer_.start(static_cast<int>(std::clamp<qint64>(delay, 0, 86'400'000)));
   }
+}
+
+void CWebBrowserCtrl::scrollToAnchor(const QString& name) {
+  const std::optional<QPoint> at = canvas_->anchorPlace(name);
+  // "#" alone, or "#top" where the page names no such place, is the top of the page.
+  if (!at && !name.isEmpty() && name.compare(u"top"_qs, Qt::CaseInsensitive) != 0) return;
+  scroll_->verticalScrollBar()->setValue(at ? at->y() : 0);
+  scroll_->horizontalScrollBar()->setValue(at && at->x() >= scroll_->viewport()->width() ? at->x() : 0);
 }
 
 int CWebBrowserCtrl::layoutWidth() const {

@@ -77,6 +77,8 @@ class CWebBrowserCtrl : public com::Control {
   // Follows `address` (relative ones against the shown page) by the link rules.
   void go(const QString& address, int flags);
   void showPage(const QString& path, bool fromDisk);
+  // Scrolls the place the page names `name` (A NAME or ID) to the top of the window.
+  void scrollToAnchor(const QString& name);
   [[nodiscard]] QByteArray pageBytes(const QString& path, bool fromDisk);
   void dropEmbedded();
   void createEmbedded();

@@ -1,5 +1,6 @@
 #include "platform/browser/Html32Elements.h"
 
+#include <litehtml/document.h>
 #include <litehtml/el_anchor.h>
 #include <litehtml/el_body.h>
 #include <litehtml/el_break.h>
@@ -69,6 +70,16 @@ class BodyElement : public litehtml::el_body {
     if (!background.empty() && background.find_first_of("'\"()") == std::string::npos) {
       addProperty(m_style, "background-image", "url('" + background + "')", this);
     }
+    // LINK, VLINK and ALINK colour the page's links as a style sheet of the page's own, so that a
+    // link takes its ALINK colour while it is pressed and its VLINK colour once visited.
+    std::string links;
+    for (const auto& [selector, name] : {std::pair{"a:link", "link"}, {"a:visited", "vlink"}, {"a:active", "alink"}}) {
+      const std::string c = html32::colour(attr(*this, name));
+      if (!c.empty()) links += std::string(selector) + " { color: " + c + "; }\n";
+    }
+    if (!links.empty()) {
+      if (const auto doc = get_document()) doc->add_stylesheet(links.c_str(), "", "");
+    }
     for (const char* name : {"leftmargin", "marginwidth"}) {
       const std::string v = html32::length(attr(*this, name));
       addProperty(m_style, "margin-left", v, this);
@@ -99,15 +110,23 @@ class FontElement : public litehtml::html_tag {
 
 class AnchorElement : public litehtml::el_anchor {
  public:
-  using el_anchor::el_anchor;
-  void parse_attributes() override {
-    if (get_attr("href")) {
-      if (const auto body = ancestor(*this, "body")) {
-        addProperty(m_style, "color", html32::colour(attr(*body, "link")), this);
+  AnchorElement(const std::shared_ptr<litehtml::document>& doc, const Html32Notes& notes)
+      : el_anchor(doc), notes_(notes) {}
+  void apply_stylesheet(const litehtml::css& stylesheet) override {
+    // A link to a page already seen this run is a visited link, not a plain one.
+    const char* href = get_attr("href");
+    if (href && notes_.visited && notes_.visited(href)) {
+      if (std::find(m_pseudo_classes.begin(), m_pseudo_classes.end(), "visited") == m_pseudo_classes.end()) {
+        m_pseudo_classes.emplace_back("visited");
       }
+      html_tag::apply_stylesheet(stylesheet);
+      return;
     }
-    el_anchor::parse_attributes();
+    el_anchor::apply_stylesheet(stylesheet);
   }
+
+ private:
+  const Html32Notes& notes_;
 };
 
 class TableElement : public litehtml::el_table {
@@ -284,7 +303,7 @@ std::shared_ptr<element> createHtml32Element(const char* tag, const std::shared_
   const std::string t(tag ? tag : "");
   if (t == "body") return std::make_shared<BodyElement>(doc, notes);
   if (t == "font") return std::make_shared<FontElement>(doc);
-  if (t == "a") return std::make_shared<AnchorElement>(doc);
+  if (t == "a") return std::make_shared<AnchorElement>(doc, notes);
   if (t == "table") return std::make_shared<TableElement>(doc);
   if (t == "tr") return std::make_shared<RowElement>(doc);
   if (t == "td" || t == "th") return std::make_shared<CellElement>(doc);
@@ -338,6 +357,7 @@ ul ul { list-style-type: circle; }
 li { display: list-item; }
 dd { margin-left: 40px; }
 a:link, a:visited { text-decoration: underline; color: #0000ff; cursor: pointer; }
+a:visited { color: #800080; }
 img { display: inline-block; }
 embed, object { display: inline-block; }
 hr { display: block; margin: 8px auto; }

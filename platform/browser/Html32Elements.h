@@ -31,6 +31,8 @@ class EmbeddedElement : public litehtml::html_tag {
 struct Html32Notes {
   std::function<void(const litehtml::web_color&)> canvasColour;  // BODY BGCOLOR
   std::function<void(const std::shared_ptr<EmbeddedElement>&)> embedded;
+  // Whether a link's address, as the page writes it, leads to a page shown before.
+  std::function<bool(const char* href)> visited;
 };
 
 // The element for `tag` (lower case), or null where the engine's own element serves.

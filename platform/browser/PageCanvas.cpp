@@ -1,15 +1,18 @@
 #include "platform/browser/PageCanvas.h"
 
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QTextBoundaryFinder>
 #include <QTimer>
 #include <algorithm>
 #include <climits>
+#include <cstring>
 
 namespace vantorel::browser {
 namespace {
@@ -71,13 +74,29 @@ const std::vector<TextRun>& PageCanvas::textRuns() {
   return runs_;
 }
 
-QString PageCanvas::selectedText() {
-  if (!selection_) return {};
+int PageCanvas::xOf(const TextRun& run, int offset) {
+  if (offset <= 0) return run.rect.left();
+  if (offset >= run.text.size()) return run.rect.left() + run.rect.width();
+  return run.rect.left() + QFontMetrics(run.font).horizontalAdvance(run.text.left(offset));
+}
+
+template <typename Visit>
+void PageCanvas::forSelectedParts(Visit&& visit) {
+  if (!selection_) return;
   const std::vector<TextRun>& runs = textRuns();
+  const auto [first, last] = *selection_;
+  for (int i = std::max(first.run, 0); i <= last.run && i < static_cast<int>(runs.size()); ++i) {
+    const TextRun& run = runs[static_cast<size_t>(i)];
+    const int from = i == first.run ? first.offset : 0;
+    const int to = i == last.run ? last.offset : static_cast<int>(run.text.size());
+    if (to > from) visit(run, from, to);
+  }
+}
+
+QString PageCanvas::selectedText() {
   QString text;
   const TextRun* previous = nullptr;
-  for (int i = selection_->first; i <= selection_->second && i < static_cast<int>(runs.size()); ++i) {
-    const TextRun& run = runs[static_cast<size_t>(i)];
+  forSelectedParts([&](const TextRun& run, int from, int to) {
     if (previous) {
       const bool sameLine = run.rect.top() < previous->rect.bottom() && run.rect.bottom() > previous->rect.top() &&
                             run.rect.left() >= previous->rect.left();
@@ -87,10 +106,49 @@ QString PageCanvas::selectedText() {
         text += u' ';
       }
     }
-    text += run.text;
+    text += QStringView(run.text).mid(from, to - from);
     previous = &run;
-  }
+  });
   return text;
+}
+
+std::optional<QPoint> PageCanvas::anchorPlace(const QString& name) const {
+  if (!doc_ || !doc_->root() || name.isEmpty()) return std::nullopt;
+  const std::string wanted = name.toStdString();
+  auto names = [&wanted](const litehtml::element& el, bool exact) {
+    const char* tag = el.get_tagName();
+    const char* id = el.get_attr("id");
+    const char* anchor = tag && std::strcmp(tag, "a") == 0 ? el.get_attr("name") : nullptr;
+    for (const char* value : {anchor, id}) {
+      if (!value) continue;
+      if (exact ? wanted == value
+                : QString::fromUtf8(value).compare(QString::fromStdString(wanted), Qt::CaseInsensitive) == 0) {
+        return true;
+      }
+    }
+    return false;
+  };
+  // The page's elements in document order.
+  std::vector<litehtml::element::ptr> order;
+  std::vector<litehtml::element::ptr> stack{doc_->root()};
+  while (!stack.empty()) {
+    litehtml::element::ptr el = std::move(stack.back());
+    stack.pop_back();
+    for (int i = static_cast<int>(el->get_children_count()) - 1; i >= 0; --i) stack.push_back(el->get_child(i));
+    order.push_back(std::move(el));
+  }
+  for (const bool exact : {true, false}) {
+    for (size_t i = 0; i < order.size(); ++i) {
+      if (!names(*order[i], exact)) continue;
+      // An empty anchor has no box of its own: the text that follows it marks the place.
+      for (size_t k = i; k < order.size(); ++k) {
+        const litehtml::position at = order[k]->get_placement();
+        if (at.height > 0) return QPoint(at.x, at.y);
+      }
+      return QPoint(0, height());
+    }
+  }
+  return std::nullopt;
 }
 
 void PageCanvas::clearSelection() {
@@ -110,12 +168,11 @@ void PageCanvas::paintPage(QPainter& painter, const QRect& clip, bool onlyInside
 void PageCanvas::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   paintPage(painter, event->rect());
-  if (!selection_) return;
-  const std::vector<TextRun>& runs = textRuns();
-  for (int i = selection_->first; i <= selection_->second && i < static_cast<int>(runs.size()); ++i) {
-    const QRect& r = runs[static_cast<size_t>(i)].rect;
-    if (r.intersects(event->rect())) painter.fillRect(r, kSelectionColour);
-  }
+  forSelectedParts([&](const TextRun& run, int from, int to) {
+    if (!run.rect.intersects(event->rect())) return;
+    const int left = xOf(run, from);
+    painter.fillRect(QRect(left, run.rect.top(), xOf(run, to) - left, run.rect.height()), kSelectionColour);
+  });
 }
 
 void PageCanvas::repaintBoxes(const litehtml::position::vector& boxes) {
@@ -137,9 +194,31 @@ int PageCanvas::nearestRun(const QPoint& at) {
   return best;
 }
 
+PageCanvas::Caret PageCanvas::caretAt(const QPoint& at) {
+  const int index = nearestRun(at);
+  if (index < 0) return {};
+  const TextRun& run = textRuns()[static_cast<size_t>(index)];
+  // The boundary between two letters (never inside one drawn from several codes) nearest the point.
+  Caret best{index, 0};
+  int bestDistance = INT_MAX;
+  QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, run.text);
+  for (qsizetype offset = 0; offset >= 0; offset = letters.toNextBoundary()) {
+    const int distance = std::abs(xOf(run, static_cast<int>(offset)) - at.x());
+    if (distance < bestDistance) {
+      bestDistance = distance;
+      best.offset = static_cast<int>(offset);
+    }
+  }
+  return best;
+}
+
 void PageCanvas::updateSelection(const QPoint& at) {
-  const int here = nearestRun(at);
-  if (selectionStart_ < 0 || here < 0) return;
+  const Caret here = caretAt(at);
+  if (selectionStart_.run < 0 || here.run < 0) return;
+  if (here == selectionStart_) {
+    clearSelection();
+    return;
+  }
   selection_ = std::make_pair(std::min(selectionStart_, here), std::max(selectionStart_, here));
   update();
 }
@@ -162,7 +241,7 @@ void PageCanvas::mouseMoveEvent(QMouseEvent* event) {
   if (pressed_ && (event->buttons() & Qt::LeftButton)) {
     if (!selecting_ && (at - pressAt_).manhattanLength() >= kDragDistance) {
       selecting_ = true;
-      selectionStart_ = nearestRun(pressAt_);
+      selectionStart_ = caretAt(pressAt_);
     }
     if (selecting_) {
       updateSelection(at);

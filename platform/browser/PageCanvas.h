@@ -35,9 +35,11 @@ class PageCanvas : public QWidget {
 
   // Every piece of text of the page in drawing order, with its place.
   [[nodiscard]] const std::vector<TextRun>& textRuns();
-  // The selected text, words on one line joined by spaces and lines by line feeds.
+  // The selected characters, words on one line joined by spaces and lines by line feeds.
   [[nodiscard]] QString selectedText();
   [[nodiscard]] bool hasSelection() const { return selection_.has_value(); }
+  // The place of the element the page names `name` (an A NAME or an ID), in page coordinates.
+  [[nodiscard]] std::optional<QPoint> anchorPlace(const QString& name) const;
   void clearSelection();
 
   // Draws the part `clip` (page coordinates) of the page: canvas colour, then the page. For
@@ -55,15 +57,28 @@ class PageCanvas : public QWidget {
 
  private:
   void repaintBoxes(const litehtml::position::vector& boxes);
+  // A place between two characters of the page: before character `offset` of text run `run`.
+  struct Caret {
+    int run = -1;
+    int offset = 0;
+    auto operator<=>(const Caret&) const = default;
+  };
   [[nodiscard]] int nearestRun(const QPoint& at);
+  // The place between characters nearest to `at`.
+  [[nodiscard]] Caret caretAt(const QPoint& at);
+  // Where, across the page, the place before character `offset` of `run` lies.
+  [[nodiscard]] static int xOf(const TextRun& run, int offset);
+  // The part [from, to) of each run the selection covers, in drawing order.
+  template <typename Visit>
+  void forSelectedParts(Visit&& visit);
   void updateSelection(const QPoint& at);
 
   PageContainer& container_;
   std::shared_ptr<litehtml::document> doc_;
   std::vector<TextRun> runs_;
   bool runsValid_ = false;
-  std::optional<std::pair<int, int>> selection_;  // first and last run, in drawing order
-  int selectionStart_ = -1;
+  std::optional<std::pair<Caret, Caret>> selection_;  // where it starts and ends, in drawing order
+  Caret selectionStart_;
   QPoint pressAt_;
   bool pressed_ = false;
   bool selecting_ = false;

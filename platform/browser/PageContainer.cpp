@@ -4,10 +4,13 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QImageReader>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QTextLayout>
 #include <QUrl>
 #include <algorithm>
 
+#include "platform/browser/core/LinkTarget.h"
 #include "platform/files/CaseInsensitivePath.h"
 #include "platform/files/RegularFile.h"
 
@@ -76,9 +79,22 @@ PageContainer::PageContainer() {
   context_.load_master_stylesheet(defaultStyleSheet());
   notes_.canvasColour = [this](const litehtml::web_color& c) { canvasColour_ = colourOf(c); };
   notes_.embedded = [this](const std::shared_ptr<EmbeddedElement>& e) { embedded_.push_back(e); };
+  notes_.visited = [this](const char* href) {
+    if (visited_.isEmpty()) return false;
+    const LinkTarget target = resolveLink(href, QFile::encodeName(baseFolder_).toStdString());
+    return target.kind == LinkKind::Page &&
+           visited_.contains(resolvePath(QFile::decodeName(QByteArray::fromStdString(target.target))));
+  };
 }
 
 PageContainer::~PageContainer() = default;
+
+void PageContainer::markVisited(const QString& path) {
+  // A run is a lesson long; this many pages is far beyond one.
+  constexpr qsizetype kMaxVisited = 100000;
+  if (visited_.size() >= kMaxVisited) visited_.clear();
+  visited_.insert(path);
+}
 
 std::shared_ptr<litehtml::document> PageContainer::load(const std::string& utf8, const QString& baseFolder) {
   baseFolder_ = baseFolder;
@@ -105,7 +121,7 @@ QString PageContainer::resolvePath(const QString& address) const {
 }
 
 const QImage* PageContainer::image(const QString& address) {
-  if (address.isEmpty() || address.contains(u"://"_qs) && !address.startsWith(u"file://"_qs, Qt::CaseInsensitive)) {
+  if (address.isEmpty() || (address.contains(u"://"_qs) && !address.startsWith(u"file://"_qs, Qt::CaseInsensitive))) {
     return nullptr;
   }
   const QString path = resolvePath(address);
@@ -128,46 +144,59 @@ const QImage* PageContainer::image(const QString& address) {
 
 PageContainer::Font* PageContainer::fontOf(litehtml::uint_ptr handle) {
   if (handle == 0 || handle > fonts_.size()) return nullptr;
-  Font& f = fonts_[handle - 1];
-  return f.live ? &f : nullptr;
+  return fonts_[handle - 1].get();
+}
+
+std::shared_ptr<PageContainer::Font> PageContainer::sharedFont(const QFont& font) {
+  // Pages use a handful of faces; a run that somehow asks for many starts the table afresh (the
+  // pages shown keep theirs).
+  constexpr qsizetype kMaxFaces = 256;
+  static QHash<QString, std::shared_ptr<Font>> faces;
+  const QString key = font.key();
+  if (const auto it = faces.constFind(key); it != faces.constEnd()) return *it;
+  if (faces.size() >= kMaxFaces) faces.clear();
+  auto face = std::make_shared<Font>();
+  face->font = font;
+  face->metrics = QFontMetrics(font);
+  face->ascent = face->metrics.ascent();
+  faces.insert(key, face);
+  return face;
 }
 
 litehtml::uint_ptr PageContainer::create_font(const litehtml::tchar_t* faceName, int size, int weight,
                                               litehtml::font_style italic, unsigned int decoration,
                                               litehtml::font_metrics* fm) {
-  Font entry;
-  entry.font.setFamilies(familiesOf(fromUtf8(faceName)));
-  entry.font.setPixelSize(std::clamp(size * textZoom_ / 100, 1, 500));
-  entry.font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 100, 900)));
-  entry.font.setItalic(italic == litehtml::fontStyleItalic);
-  entry.font.setUnderline((decoration & litehtml::font_decoration_underline) != 0);
-  entry.font.setStrikeOut((decoration & litehtml::font_decoration_linethrough) != 0);
-  entry.font.setOverline((decoration & litehtml::font_decoration_overline) != 0);
-  entry.font.setStyleStrategy(QFont::PreferAntialias);
-  entry.live = true;
-  entry.metrics = std::make_shared<QFontMetrics>(entry.font);
-  const QFontMetrics& metrics = *entry.metrics;
-  entry.ascent = metrics.ascent();
+  QFont font;
+  font.setFamilies(familiesOf(fromUtf8(faceName)));
+  font.setPixelSize(std::clamp(size * textZoom_ / 100, 1, 500));
+  font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 100, 900)));
+  font.setItalic(italic == litehtml::fontStyleItalic);
+  font.setUnderline((decoration & litehtml::font_decoration_underline) != 0);
+  font.setStrikeOut((decoration & litehtml::font_decoration_linethrough) != 0);
+  font.setOverline((decoration & litehtml::font_decoration_overline) != 0);
+  font.setStyleStrategy(QFont::PreferAntialias);
+  std::shared_ptr<Font> entry = sharedFont(font);
   if (fm) {
+    const QFontMetrics& metrics = entry->metrics;
     fm->ascent = metrics.ascent();
     fm->descent = metrics.descent();
     fm->height = metrics.height();
     fm->x_height = metrics.xHeight();
-    fm->draw_spaces = entry.font.underline() || entry.font.strikeOut() || entry.font.overline();
+    fm->draw_spaces = font.underline() || font.strikeOut() || font.overline();
   }
   // Reuse a freed slot so that a long run of pages does not grow the table.
   for (size_t i = 0; i < fonts_.size(); ++i) {
-    if (!fonts_[i].live) {
-      fonts_[i] = entry;
+    if (!fonts_[i]) {
+      fonts_[i] = std::move(entry);
       return i + 1;
     }
   }
-  fonts_.push_back(entry);
+  fonts_.push_back(std::move(entry));
   return fonts_.size();
 }
 
 void PageContainer::delete_font(litehtml::uint_ptr hFont) {
-  if (hFont != 0 && hFont <= fonts_.size()) fonts_[hFont - 1] = Font();
+  if (hFont != 0 && hFont <= fonts_.size()) fonts_[hFont - 1].reset();
 }
 
 int PageContainer::text_width(const litehtml::tchar_t* text, litehtml::uint_ptr hFont) {
@@ -177,23 +206,41 @@ int PageContainer::text_width(const litehtml::tchar_t* text, litehtml::uint_ptr 
   auto it = f->widths.find(text);
   if (it != f->widths.end()) return it->second;
   if (f->widths.size() >= kMaxRemembered) f->widths.clear();
-  const int width = f->metrics->horizontalAdvance(fromUtf8(text));
+  const int width = f->metrics.horizontalAdvance(fromUtf8(text));
   f->widths.emplace(text, width);
   return width;
 }
 
 void PageContainer::draw_text(litehtml::uint_ptr hdc, const litehtml::tchar_t* text, litehtml::uint_ptr hFont,
                               litehtml::web_color color, const litehtml::position& pos) {
-  const Font* f = fontOf(hFont);
-  if (!f) return;
-  const QString string = fromUtf8(text);
-  if (recorder_) recorder_->push_back(TextRun{string, rectOf(pos)});
+  Font* f = fontOf(hFont);
+  if (!f || !text) return;
+  if (recorder_) recorder_->push_back(TextRun{fromUtf8(text), rectOf(pos), f->font});
   QPainter* painter = painterOf(hdc);
   if (!painter) return;
-  Clipped clipped(painter, clips_);
-  painter->setFont(f->font);
+  // The words of a page come back on every paint: each is shaped once per face, and drawn in the
+  // pen of the moment.
+  constexpr size_t kMaxShaped = 20000;
+  auto it = f->shaped.find(text);
+  if (it == f->shaped.end()) {
+    if (f->shaped.size() >= kMaxShaped) f->shaped.clear();
+    QTextLayout layout(fromUtf8(text), f->font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    Shaped shaped;
+    if (line.isValid()) {
+      shaped.runs = layout.glyphRuns();
+      // Glyph positions stand on the line's baseline; the page puts the face's baseline there.
+      shaped.rise = f->ascent - qRound(line.ascent());
+    }
+    it = f->shaped.emplace(text, std::move(shaped)).first;
+  }
+  std::optional<Clipped> clipped;
+  if (!clips_.empty()) clipped.emplace(painter, clips_);
   painter->setPen(colourOf(color));
-  painter->drawText(QPoint(pos.x, pos.y + f->ascent), string);
+  const QPointF origin(pos.x, pos.y + it->second.rise);
+  for (const QGlyphRun& run : it->second.runs) painter->drawGlyphRun(origin, run);
 }
 
 int PageContainer::pt_to_px(int pt) const {
@@ -234,7 +281,7 @@ void PageContainer::draw_list_marker(litehtml::uint_ptr hdc, const litehtml::lis
       painter->setFont(f->font);
       painter->setPen(colour);
       const QString number = QString::number(marker.index) + u'.';
-      const int width = f->metrics->horizontalAdvance(number);
+      const int width = f->metrics.horizontalAdvance(number);
       painter->drawText(QPoint(box.right() - width, box.bottom()), number);
     }
   }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <algorithm>
 #include <litehtml/litehtml.h>
+#include <algorithm>
 
 #include <QColor>
 #include <QFont>
@@ -9,6 +9,8 @@
 #include <QHash>
 #include <QImage>
 #include <QRect>
+#include <QSet>
+#include <QGlyphRun>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -26,6 +28,7 @@ namespace vantorel::browser {
 struct TextRun {
   QString text;
   QRect rect;
+  QFont font;  // the face it was drawn in, for finding the place of a character within it
 };
 
 // The layout engine's drawing and resource interface on QPainter: fonts through Qt, images through
@@ -44,6 +47,8 @@ class PageContainer : public litehtml::document_container {
   [[nodiscard]] std::shared_ptr<litehtml::document> load(const std::string& utf8, const QString& baseFolder);
 
   void clearImages() { images_.clear(); }
+  // The page at `path` was shown: links to it are visited links from now on.
+  void markVisited(const QString& path);
   // Text at `percent` of its size (50-300), for pages shown to a room; the next load uses it.
   void setTextZoom(int percent) { textZoom_ = std::clamp(percent, 50, 300); }
   [[nodiscard]] int textZoom() const { return textZoom_; }
@@ -99,23 +104,30 @@ class PageContainer : public litehtml::document_container {
   void get_language(litehtml::tstring& language, litehtml::tstring& culture) const override;
 
  private:
+  // A face as pages ask for it, shared by every page of the run: a page's fonts are made once,
+  // and the words measured and shaped in them stay measured and shaped for the next page.
+  struct Shaped {
+    QList<QGlyphRun> runs;
+    int rise = 0;
+  };
   struct Font {
     QFont font;
-    std::shared_ptr<QFontMetrics> metrics;
-    // Widths of the words measured so far: pages repeat their words, and layout asks again.
-    std::unordered_map<std::string, int> widths;
+    QFontMetrics metrics{font};
     int ascent = 0;
-    bool live = false;
+    std::unordered_map<std::string, int> widths;
+    std::unordered_map<std::string, Shaped> shaped;
   };
   [[nodiscard]] Font* fontOf(litehtml::uint_ptr handle);
+  [[nodiscard]] static std::shared_ptr<Font> sharedFont(const QFont& font);
   [[nodiscard]] const QImage* image(const QString& address);
 
   litehtml::context context_;
   Html32Notes notes_;
-  std::vector<Font> fonts_;
+  std::vector<std::shared_ptr<Font>> fonts_;  // by handle - 1; null for a freed handle
   int textZoom_ = 100;
   QHash<QString, QImage> images_;  // by resolved path; a null image for one that does not load
   QString baseFolder_;
+  QSet<QString> visited_;  // resolved paths of the pages shown
   QString caption_;
   std::optional<QColor> canvasColour_;
   std::vector<std::weak_ptr<EmbeddedElement>> embedded_;

@@ -2,6 +2,7 @@
 // and pages built to hurt (deep nesting, huge lines and pictures, broken image files).
 #include <QClipboard>
 #include <QFile>
+#include <QFontMetrics>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -29,12 +30,15 @@ TEST_F(Document, TextSelectedWithTheMouseIsCopiedAsUnicode) {
   EXPECT_EQ(document->invoke(1, com::InvokeKind::Method, {}).value, com::Variant::fromBool(false));
 
   QWidget* canvas = browser_->canvas();
+  // From just inside the start of one word to just inside the end of another.
   const QRect from = placeOf(u"beta"_qs);
   const QRect to = placeOf(u"line"_qs);
-  QTest::mousePress(canvas, Qt::LeftButton, {}, from.center());
-  QTest::mouseMove(canvas, from.center() + QPoint(20, 0));
-  QTest::mouseMove(canvas, to.center());
-  QTest::mouseRelease(canvas, Qt::LeftButton, {}, to.center());
+  const QPoint start(from.left() + 1, from.center().y());
+  const QPoint end(to.right() - 1, to.center().y());
+  QTest::mousePress(canvas, Qt::LeftButton, {}, start);
+  QTest::mouseMove(canvas, start + QPoint(20, 0));
+  QTest::mouseMove(canvas, end);
+  QTest::mouseRelease(canvas, Qt::LeftButton, {}, end);
   EXPECT_EQ(document->invoke(1, com::InvokeKind::Method, {}).value, com::Variant::fromBool(true));
   EXPECT_EQ(QGuiApplication::clipboard()->text(), u"beta gamma delta\nsecond line"_qs);
 
@@ -44,6 +48,60 @@ TEST_F(Document, TextSelectedWithTheMouseIsCopiedAsUnicode) {
 
   // A plain click clears it again.
   QTest::mouseClick(canvas, Qt::LeftButton, {}, placeOf(u"Αλφα"_qs).center());
+  EXPECT_FALSE(browser_->canvas()->hasSelection());
+}
+
+// The place between letters `offset` and `offset + 1` of the drawn piece `text`.
+QPoint betweenLetters(CWebBrowserCtrl& browser, const QString& text, int offset) {
+  for (const TextRun& run : browser.canvas()->textRuns()) {
+    if (run.text != text) continue;
+    return QPoint(run.rect.left() + QFontMetrics(run.font).horizontalAdvance(text.left(offset)), run.rect.center().y());
+  }
+  ADD_FAILURE() << "not on the page: " << text.toStdString();
+  return {};
+}
+
+TEST_F(Document, DraggingOverPartsOfWordsCopiesExactlyThoseLetters) {
+  // "Ηλεκτρόλυση" in the page's code page, after a Latin word in another face.
+  navigate(write(u"part.htm"_qs,
+                 "<HTML><BODY><FONT FACE=\"Arial\" SIZE=6>electrolysis</FONT> "
+                 "<B>\xc7\xeb\xe5\xea\xf4\xf1\xfc\xeb\xf5\xf3\xe7</B> end</BODY></HTML>"));
+  QWidget* canvas = browser_->canvas();
+  const QString greek = u"Ηλεκτρόλυση"_qs;
+
+  // Within one word, a pixel off each boundary: the letters between, and only those.
+  const QPoint from = betweenLetters(*browser_, u"electrolysis"_qs, 4) + QPoint(1, 0);
+  const QPoint to = betweenLetters(*browser_, u"electrolysis"_qs, 9) - QPoint(1, 0);
+  QTest::mousePress(canvas, Qt::LeftButton, {}, from);
+  QTest::mouseMove(canvas, from + QPoint(10, 0));
+  QTest::mouseMove(canvas, to);
+  QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(canvas, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), u"troly"_qs);
+
+  // Only the selected letters are marked: the top row of the line is bare but for the mark.
+  const QImage shown = canvas->grab().toImage();
+  const int top = placeOf(u"electrolysis"_qs).top() + 1;
+  EXPECT_NE(shown.pixelColor((from.x() + to.x()) / 2, top), QColor(Qt::white));
+  EXPECT_EQ(shown.pixelColor(placeOf(u"electrolysis"_qs).left() + 2, top), QColor(Qt::white));
+
+  // Backwards, from inside the Greek word into the Latin one: the Unicode letters come whole.
+  const QPoint back = betweenLetters(*browser_, greek, 5);
+  const QPoint into = betweenLetters(*browser_, u"electrolysis"_qs, 7);
+  QTest::mousePress(canvas, Qt::LeftButton, {}, back);
+  QTest::mouseMove(canvas, back - QPoint(10, 0));
+  QTest::mouseMove(canvas, into);
+  QTest::mouseRelease(canvas, Qt::LeftButton, {}, into);
+  com::Dispatchable* document = documentOf(*browser_);
+  ASSERT_NE(document, nullptr);
+  EXPECT_EQ(document->invoke(1, com::InvokeKind::Method, {}).value, com::Variant::fromBool(true));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), u"lysis Ηλεκτ"_qs);
+
+  // A drag that ends where it began selects nothing.
+  QTest::mousePress(canvas, Qt::LeftButton, {}, back);
+  QTest::mouseMove(canvas, back + QPoint(0, 10));
+  QTest::mouseRelease(canvas, Qt::LeftButton, {}, back);
   EXPECT_FALSE(browser_->canvas()->hasSelection());
 }
 

@@ -1,0 +1,102 @@
+// Links as the reader meets them: places within pages that links scroll to, and the colours a
+// page gives its plain, visited and pressed links.
+#include <QImage>
+
+#include "platform/browser/tests/BrowserFixture.h"
+
+namespace vantorel::browser::testing {
+namespace {
+
+using Links = BrowserFixture;
+
+// A long page with two named places: an empty anchor before a heading, and an anchor around text.
+QByteArray longPage() {
+  QByteArray page = "<HTML><BODY><A HREF=\"#end\">down</A> <A HREF=\"#nowhere\">lost</A><BR>";
+  for (int i = 0; i < 150; ++i) page += "line " + QByteArray::number(i) + "<BR>";
+  page += "<A NAME=\"middle\"></A><H2>Middle</H2>";
+  for (int i = 150; i < 300; ++i) page += "line " + QByteArray::number(i) + "<BR>";
+  page += "<A NAME=\"end\">End</A> of it<BR>";
+  for (int i = 300; i < 450; ++i) page += "line " + QByteArray::number(i) + "<BR>";
+  return page + "</BODY></HTML>";
+}
+
+TEST_F(Links, ANamedPlaceIsScrolledToTheTopFromTheSamePageAnotherPageAndTheHost) {
+  const QString target = write(u"long.htm"_qs, longPage());
+  const QString from = write(u"from.htm"_qs, "<HTML><BODY><A HREF=\"long.htm#middle\">there</A></BODY></HTML>");
+  QScrollBar* bar = browser_->scrollArea()->verticalScrollBar();
+
+  navigate(target);
+  events_.clear();
+  click(u"down"_qs);
+  EXPECT_EQ(events_, QStringList{u"BeforeNavigate(\"#end\", 0, \"\", (empty), \"\", false)"_qs});
+  EXPECT_EQ(browser_->currentPath(), target);
+  const int end = placeOf(u"End"_qs).top();
+  ASSERT_GT(end, 1000);
+  EXPECT_EQ(bar->value(), end);
+
+  // A name the page does not have leaves the window where it is.
+  browser_->scrollArea()->verticalScrollBar()->setValue(0);
+  click(u"lost"_qs);
+  EXPECT_EQ(bar->value(), 0);
+
+  // From another page: that page is shown, at the empty anchor's place (the heading after it).
+  navigate(from);
+  click(u"there"_qs);
+  EXPECT_EQ(browser_->currentPath(), target);
+  const int middle = placeOf(u"Middle"_qs).top();
+  EXPECT_GT(middle, 1000);
+  EXPECT_NEAR(bar->value(), middle, 4);
+  // The place is in the window's top rows, not merely somewhere in it.
+  EXPECT_LT(middle - bar->value(), 20);
+
+  navigate(target + u"#end"_qs);
+  EXPECT_EQ(bar->value(), end);
+}
+
+// Whether the page drew any pixel of exactly `colour` inside `rect` (page coordinates); links
+// are underlined in their colour, so a link always has such pixels.
+bool hasColour(QWidget* canvas, const QRect& rect, const QColor& colour) {
+  const QImage image = canvas->grab(rect).toImage();
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixelColor(x, y) == colour) return true;
+    }
+  }
+  return false;
+}
+
+TEST_F(Links, LinksTakeTheBodysColoursForPlainVisitedAndPressedLinks) {
+  const QColor link(0, 0, 0xC0), visited(0xC0, 0, 0), active(0, 0xA0, 0);
+  write(u"seen.htm"_qs, "<HTML><BODY>seen</BODY></HTML>");
+  write(u"unseen.htm"_qs, "<HTML><BODY>unseen</BODY></HTML>");
+  const QString page = write(u"links.htm"_qs,
+                             "<HTML><BODY LINK=\"#0000C0\" VLINK=\"C00000\" ALINK=\"#00A000\">"
+                             "<A HREF=\"seen.htm\">seenlink</A><BR><A HREF=\"unseen.htm\">freshlink</A></BODY></HTML>");
+  navigate(dir_.filePath(u"SEEN.HTM"_qs));  // a page seen under another letter case is the same page
+  navigate(page);
+  QWidget* canvas = browser_->canvas();
+  EXPECT_TRUE(hasColour(canvas, placeOf(u"seenlink"_qs), visited));
+  EXPECT_FALSE(hasColour(canvas, placeOf(u"seenlink"_qs), link));
+  EXPECT_TRUE(hasColour(canvas, placeOf(u"freshlink"_qs), link));
+  EXPECT_FALSE(hasColour(canvas, placeOf(u"freshlink"_qs), visited));
+
+  // Pressed, the link takes ALINK; let go (and the navigation refused), it is a plain link again.
+  cancelWhen_ = [](const QString&) { return true; };
+  const QRect fresh = placeOf(u"freshlink"_qs);
+  QTest::mousePress(canvas, Qt::LeftButton, {}, fresh.center());
+  EXPECT_TRUE(hasColour(canvas, fresh, active));
+  EXPECT_FALSE(hasColour(canvas, fresh, link));
+  QTest::mouseRelease(canvas, Qt::LeftButton, {}, fresh.center());
+  QApplication::processEvents();
+  EXPECT_EQ(browser_->currentPath(), page);
+  EXPECT_TRUE(hasColour(canvas, fresh, link));
+  EXPECT_FALSE(hasColour(canvas, fresh, active));
+
+  // Without VLINK a visited link has the usual purple.
+  cancelWhen_ = nullptr;
+  navigate(write(u"plain.htm"_qs, "<HTML><BODY><A HREF=\"seen.htm\">seenlink</A></BODY></HTML>"));
+  EXPECT_TRUE(hasColour(canvas, placeOf(u"seenlink"_qs), QColor(0x80, 0, 0x80)));
+}
+
+}  // namespace
+}  // namespace vantorel::browser::testing
