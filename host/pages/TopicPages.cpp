@@ -97,8 +97,13 @@ void TopicPages::ShowTopicPage(int page) {
              QFileInfo(output).fileName());
     return;
   }
-  const TransformOutcome outcome = relative.empty() ? TransformOutcome{TransformOutcome::Status::SourceMissing}
-                                                    : TransformPage(local(source), local(output), local(dataFolder_));
+  TransformOutcome outcome{TransformOutcome::Status::SourceMissing};
+  if (!relative.empty()) {
+    outcome = TransformPage(local(source), local(output), local(dataFolder_));
+  } else {
+    // No page, and no companion page of an earlier one either.
+    QFile::remove(cacheFolder() + QString::fromLatin1(kEnlargedPage.data(), qsizetype(kEnlargedPage.size())));
+  }
   hasVideo_ = outcome.hasVideo;
   hasMolecule_ = outcome.hasMolecule;
   switch (outcome.status) {

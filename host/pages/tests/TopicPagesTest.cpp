@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -87,6 +88,8 @@ struct Program {
     if (!app->InitInstance()) return false;
     frame = static_cast<CMainFrame*>(app->mainFrame());
     view = frame->view();
+    frame->activateWindow();
+    (void)QTest::qWaitForWindowActive(frame);
     QApplication::processEvents();
     return view && view->pages();
   }
@@ -251,6 +254,31 @@ TEST(TopicPagesGui, TheCacheIsPrivateKeepsTwentyPagesAndGoesAtExit) {
   p.app.reset();
   EXPECT_FALSE(QFileInfo::exists(cache));
   EXPECT_TRUE(QFileInfo(elsewhere).isDir());
+}
+
+TEST(TopicPagesGui, CtrlPlusMakesThePageTextLargerForTheWholeRun) {
+  Program p;
+  ASSERT_TRUE(p.start());
+  // A low window, so that the page is taller than the browser at every size.
+  p.frame->resize(800, 300);
+  QApplication::processEvents();
+  p.clickStrip(view::sectionByNumber(1)->stripButton);
+  auto* scroll = p.browser()->findChild<QScrollArea*>();
+  ASSERT_NE(scroll, nullptr);
+  const int normal = scroll->widget()->height();
+  p.key(Qt::Key_Plus, Qt::ControlModifier);
+  p.key(Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_EQ(p.view->pages()->textZoom(), 125);
+  const int larger = scroll->widget()->height();
+  EXPECT_GT(larger, normal * 11 / 10);
+  // The next page keeps the size.
+  p.clickStrip(view::sectionByNumber(2)->stripButton);
+  p.clickStrip(view::sectionByNumber(1)->stripButton);
+  EXPECT_EQ(scroll->widget()->height(), larger);
+  p.key(Qt::Key_0, Qt::ControlModifier);
+  EXPECT_EQ(scroll->widget()->height(), normal);
+  for (int i = 0; i < 20; ++i) p.key(Qt::Key_Minus, Qt::ControlModifier);
+  EXPECT_EQ(p.view->pages()->textZoom(), 50);
 }
 
 // A data folder whose name holds what breaks an address: the pictures of its pages still show.
