@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QImageReader>
 #include <QGlyphRun>
+#include <QImageReader>
 #include <QPainter>
 #include <QTextLayout>
 #include <QUrl>

@@ -6,11 +6,11 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QHash>
 #include <QImage>
 #include <QRect>
 #include <QSet>
-#include <QGlyphRun>
 #include <QString>
 #include <functional>
 #include <memory>
