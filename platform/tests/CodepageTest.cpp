@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/codepage/Cp1253.h"
+#include "platform/codepage/Cp1253Qt.h"
 
 namespace cp = vantorel::codepage;
 
@@ -82,4 +83,20 @@ TEST(Codepage, CaseMappingOfGreekLetters) {
   EXPECT_EQ(cp::toLower('Q'), 'q');
   EXPECT_EQ(cp::toLower(0xD2), 0xD2);  // undefined byte stays
   EXPECT_EQ(cp::toUpper(0xC0), 0xC0);  // ΐ has no capital
+}
+
+// Widget text is made a byte at a time: every byte, NUL included, is one character, and the
+// defined ones come back unchanged.
+TEST(Codepage, WidgetTextOfEveryByte) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+  const QString text = cp::toQString(all);
+  ASSERT_EQ(text.size(), 256);
+  std::string defined;
+  for (int b = 0; b < 256; ++b) {
+    EXPECT_EQ(static_cast<char32_t>(text.at(b).unicode()), cp::toUnicode(static_cast<unsigned char>(b))) << b;
+    if (cp::toUnicode(static_cast<unsigned char>(b)) != U'\uFFFD') defined.push_back(static_cast<char>(b));
+  }
+  EXPECT_EQ(cp::fromQString(cp::toQString(defined)), defined);
+  EXPECT_EQ(cp::toQString("\xd3\xdf\xe4\xe7\xf1\xef\xf2"), QStringLiteral(u"Σίδηρος"));
 }
