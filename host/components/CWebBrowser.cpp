@@ -26,7 +26,8 @@ CWebBrowser::CWebBrowser(QObject* parent)
                     parent) {}
 
 void CWebBrowser::Navigate(const QString& url, int32_t flags) {
-  call(kNavigate, {Variant::fromString(url), flags ? Variant::fromLong(flags) : Variant(), Variant(), Variant(), Variant()});
+  call(kNavigate,
+       {Variant::fromString(url), flags ? Variant::fromLong(flags) : Variant(), Variant(), Variant(), Variant()});
 }
 
 void CWebBrowser::SetTextZoom(int32_t percent) {

@@ -158,4 +158,3 @@ TEST(BmpPicture, RefusesEverythingItCannotDrawSafely) {
   EXPECT_NE(parsePicture(bitmap(1, 1).substr(0, 40)).error, "");            // headers cut short
   EXPECT_EQ(parsePicture(bitmap(8192, 1, 24, 0, 8192 * 3)).error, "");      // the largest width
 }
-
