@@ -44,23 +44,6 @@ struct RealProgram {
   void stop() { box.app.reset(); }
 };
 
-template <typename T>
-void whenOpen(std::function<void(T&)> act) {
-  auto* timer = new QTimer;
-  timer->setInterval(5);
-  QObject::connect(timer, &QTimer::timeout, [timer, act] {
-    auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget());
-    if (!dialog) return;
-    timer->stop();
-    timer->deleteLater();
-    dialog->activateWindow();
-    (void)QTest::qWaitForWindowActive(dialog);
-    act(*dialog);
-    if (dialog->isVisible()) dialog->reject();
-  });
-  timer->start();
-}
-
 void addBookmark(CQuillet2View& view, const QString& name) {
   whenOpen<bookmarks::CBookmarkDlg>([&](bookmarks::CBookmarkDlg& dialog) {
     QTest::keyClick(dialog.nameEdit(), Qt::Key_A, Qt::ControlModifier);

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "host/CMainFrame.h"
@@ -124,6 +126,26 @@ inline void fireEvent(CComponentWnd& component, int event, int a, int b = 0) {
   auto* control = dynamic_cast<com::Control*>(component.widget());
   (void)control->invoke(91, com::InvokeKind::Method,
                         {com::Variant::fromLong(event), com::Variant::fromLong(a), com::Variant::fromLong(b)});
+}
+
+// Acts on the next modal dialog of type T once it is open (the command that opens it runs it
+// modally), then lets the command return; whatever the actions left open is closed, so that a
+// failing test does not hang.
+template <typename T>
+void whenOpen(std::function<void(T&)> act) {
+  auto* timer = new QTimer;
+  timer->setInterval(5);
+  QObject::connect(timer, &QTimer::timeout, [timer, act] {
+    auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    timer->stop();
+    timer->deleteLater();
+    dialog->activateWindow();
+    (void)QTest::qWaitForWindowActive(dialog);
+    act(*dialog);
+    if (dialog->isVisible()) dialog->reject();
+  });
+  timer->start();
 }
 
 }  // namespace vantorel::host::viewtest

@@ -39,26 +39,6 @@ struct SampleDiscProgram {
   }
 };
 
-// Acts on the next modal dialog of type T once it is open (the command that opens it runs it
-// modally), then lets the command return.
-template <typename T>
-void whenOpen(std::function<void(T&)> act) {
-  auto* timer = new QTimer;
-  timer->setInterval(5);
-  QObject::connect(timer, &QTimer::timeout, [timer, act] {
-    auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget());
-    if (!dialog) return;
-    timer->stop();
-    timer->deleteLater();
-    dialog->activateWindow();
-    (void)QTest::qWaitForWindowActive(dialog);
-    act(*dialog);
-    // Whatever the actions left open is closed, so that a failing test does not hang.
-    if (dialog->isVisible()) dialog->reject();
-  });
-  timer->start();
-}
-
 std::optional<bookmarks::BookmarkList> readBack(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
