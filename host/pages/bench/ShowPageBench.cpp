@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <string>
 
 #include "host/CMainFrame.h"
 #include "host/CQuillet2App.h"
@@ -41,11 +43,13 @@ struct Program {
     QDir().mkpath(program);
     registry::store().createKey(registryKeyPath());
     registry::store().setString(registryKeyPath(), "Directory", program.toStdString());
-    QFile ini(program + u"/qset.ini"_qs);
-    ini.open(QIODevice::WriteOnly);
+    // Written whole before the program reads it.
+    QSaveFile ini(program + u"/qset.ini"_qs);
+    if (!ini.open(QIODevice::WriteOnly)) return;
     ini.write(
         ("[Settings]\r\nDataPath=" + QStringLiteral(DISC_DIR) + "\r\nBookmark=" + dir.filePath(u"b.dat"_qs) + "\r\n")
             .toUtf8());
+    if (!ini.commit()) return;
     CQuillet2App::Environment env;
     env.programPath = program + u"/pelorin"_qs;
     env.tempFolder = dir.path() + u'/';
@@ -75,7 +79,12 @@ Program& program() {
 
 void showPage(benchmark::State& state, int page) {
   Program& p = program();
-  if (!p.view || !p.view->pages()) return state.SkipWithError("the program did not start");
+  if (!p.view || !p.view->pages()) {
+    // What the program said on the way out tells why.
+    std::string said = "the program did not start";
+    for (const auto& box : p.boxes.shown()) said += ": " + box.text.toStdString();
+    return state.SkipWithError(said.c_str());
+  }
   QWidget* browser = p.view->components()->webBrowser().widget();
   for (auto _ : state) {
     // The browser lays the page out within Navigate; the repaint draws it with its plug-ins.
