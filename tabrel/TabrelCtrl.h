@@ -7,13 +7,16 @@
 #include <optional>
 
 #include "platform/com/Control.h"
-#include "tabrel/core/ElementData.h"
+#include "platform/elements/ElementData.h"
 #include "tabrel/core/Properties.h"
 #include "tabrel/core/TableRules.h"
 
 class QLineEdit;
 
 namespace vantorel::tabrel {
+
+// The table works on the shared element records.
+using namespace elements;
 
 class PropertyList;
 

@@ -1,25 +1,12 @@
 #include "dravix/core/PeriodicPicker.h"
 
 #include <algorithm>
+#include <span>
+
+#include "platform/elements/ElementData.h"
 
 namespace vantorel::dravix {
 namespace {
-
-constexpr size_t kNameOffset = 0, kNameSize = 20;
-constexpr size_t kSymbolOffset = 20, kSymbolSize = 4;
-constexpr size_t kColumnOffset = 100, kRowOffset = 102;
-constexpr int kTableColumns = 18, kTableRows = 10;
-
-std::string textField(std::string_view record, size_t offset, size_t size) {
-  const std::string_view field = record.substr(offset, size);
-  return std::string(field.substr(0, field.find('\0')));
-}
-
-int int16At(std::string_view record, size_t offset) {
-  const auto lo = static_cast<unsigned char>(record[offset]);
-  const auto hi = static_cast<unsigned char>(record[offset + 1]);
-  return static_cast<int16_t>(static_cast<uint16_t>(lo | (hi << 8)));
-}
 
 // Group and period conditions hold their number before the first TAB.
 int leadingNumber(std::string_view value) {
@@ -41,20 +28,21 @@ bool inGroupRange(int number) {
 }  // namespace
 
 std::vector<PickerElement> readPickerElements(std::string_view bytes) {
-  const size_t count = std::min(bytes.size() / kElementRecordSize, static_cast<size_t>(kMaxPickerElements));
+  elements::ElementTable table;
+  const size_t wanted = std::min(bytes.size() / kElementRecordSize, static_cast<size_t>(kMaxPickerElements));
+  table.assign(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), wanted * kElementRecordSize));
   std::vector<PickerElement> out;
-  out.reserve(count);
-  for (size_t i = 0; i < count; ++i) {
-    const std::string_view record = bytes.substr(i * kElementRecordSize, kElementRecordSize);
+  out.reserve(static_cast<size_t>(table.recordCount()));
+  for (int i = 0; i < table.recordCount(); ++i) {
     PickerElement e;
-    e.name = textField(record, kNameOffset, kNameSize);
-    e.symbol = textField(record, kSymbolOffset, kSymbolSize);
-    const int column = int16At(record, kColumnOffset), row = int16At(record, kRowOffset);
-    if (column >= 0 && column < kTableColumns && row >= 0 && row < kTableRows) {
+    e.name = table.name(i);
+    e.symbol = table.symbol(i);
+    const int column = table.column(i), row = table.row(i);
+    if (column >= 0 && column < elements::kGridColumns && row >= 0 && row < elements::kGridRows) {
       e.column = column + 2;
       e.row = row + 2;
     }
-    const int number = static_cast<int>(i) + 1;
+    const int number = i + 1;
     if (number == 16) e.name = "\xC8\xE5\xDF\xEF";  // Θείο
     static const char* const kProvisional[] = {"Unq", "Unp", "Unh", "Uns", "Uno"};
     if (number >= 104 && number <= 108 && e.symbol.empty()) e.symbol = kProvisional[number - 104];

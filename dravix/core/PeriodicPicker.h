@@ -9,13 +9,14 @@
 
 #include "dravix/core/FilterConditions.h"
 #include "dravix/core/TableFiles.h"
+#include "platform/elements/ElementData.h"
 
-// The periodic-table filter: its own reading of element.dat (name, symbol and cell of each
-// element, nothing else) and the picker's rules: which cells and heads are chosen, and how OK
+// The periodic-table filter: the name, symbol and cell of each element of element.dat, and the
+// picker's rules: which cells and heads are chosen, and how OK
 // turns them into conditions.
 namespace vantorel::dravix {
 
-inline constexpr size_t kElementRecordSize = 120;
+inline constexpr size_t kElementRecordSize = elements::kRecordSize;
 // Element numbers travel in one byte whose 255 marks a group or period condition; 254 elements
 // at most, so that a number never wraps into that marker.
 inline constexpr int kMaxPickerElements = 254;

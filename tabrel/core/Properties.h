@@ -3,10 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "tabrel/core/ElementData.h"
+#include "platform/elements/ElementData.h"
 
 // The 24 element properties the table can shade by, their unknown rules and their formats.
 namespace vantorel::tabrel {
+
+// The table works on the shared element records.
+using namespace elements;
 
 inline constexpr int kPropertyCount = 24;
 inline constexpr int kFirstPropertyCaption = 120;  // string ids 120-143

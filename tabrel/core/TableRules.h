@@ -4,11 +4,14 @@
 #include <string_view>
 #include <vector>
 
-#include "tabrel/core/ElementData.h"
+#include "platform/elements/ElementData.h"
 
 // The rules behind the four modes: states, discovery classes, the thermometer and the year
 // scale, the edit-box correction and the detail box.
 namespace vantorel::tabrel {
+
+// The table works on the shared element records.
+using namespace elements;
 
 enum class TableMode { Categories = 0, State = 1, Discovery = 2, Property = 3 };
 

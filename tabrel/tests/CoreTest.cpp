@@ -13,7 +13,7 @@
 #include <limits>
 
 #include "platform/codepage/Cp1253.h"
-#include "tabrel/core/ElementData.h"
+#include "platform/elements/ElementData.h"
 #include "tabrel/core/Properties.h"
 #include "tabrel/core/TableRules.h"
 #include "tabrel/tests/RecordBuilder.h"

@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "tabrel/core/ElementData.h"
+#include "platform/elements/ElementData.h"
 
 // Writes element.dat records field by field for the tests.
 namespace vantorel::tabrel::testing {
+
+using namespace elements;
 
 class RecordBuilder {
  public:

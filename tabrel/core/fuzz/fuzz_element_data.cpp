@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "tabrel/core/ElementData.h"
+#include "platform/elements/ElementData.h"
 #include "tabrel/core/Properties.h"
 #include "tabrel/core/TableRules.h"
 

@@ -8,9 +8,10 @@
 #include <string_view>
 #include <vector>
 
-// element.dat as the periodic table keeps it: the records exactly as read, plus the grid index
-// that places them on the 18 x 10 display grid.
-namespace vantorel::tabrel {
+// element.dat, the elements' records as the periodic table and the data analyser's element picker
+// read it: the records exactly as read, plus the grid index that places them on the 18 x 10 grid
+// of the periodic table.
+namespace vantorel::elements {
 
 inline constexpr size_t kRecordSize = 120;
 // Record numbers live in single bytes; 255 marks an empty cell.
@@ -73,4 +74,4 @@ class ElementTable {
 // opened or read, or is no regular file) returns false and leaves `table` as it was.
 [[nodiscard]] bool LoadElementData(const std::string& dataPath, ElementTable& table);
 
-}  // namespace vantorel::tabrel
+}  // namespace vantorel::elements

@@ -1,4 +1,4 @@
-#include "tabrel/core/ElementData.h"
+#include "platform/elements/ElementData.h"
 
 #include <algorithm>
 #include <bit>
@@ -7,7 +7,7 @@
 
 #include "platform/files/RegularFile.h"
 
-namespace vantorel::tabrel {
+namespace vantorel::elements {
 namespace {
 
 // Little-endian reads that do not depend on the host's byte order or alignment.
@@ -89,4 +89,4 @@ bool LoadElementData(const std::string& dataPath, ElementTable& table) {
   return true;
 }
 
-}  // namespace vantorel::tabrel
+}  // namespace vantorel::elements
