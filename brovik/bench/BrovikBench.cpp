@@ -16,13 +16,13 @@
 #include <random>
 
 #include "brovik/core/Browser.h"
-#include "brovik/tests/CatalogWriter.h"
+#include "platform/catalogue/tests/CatalogueWriter.h"
 #include "platform/com/Creation.h"
 #include "platform/registry/Registry.h"
 
 namespace fs = std::filesystem;
 using namespace vantorel::brovik;
-using namespace vantorel::brovik::testing;
+using namespace vantorel::catalogue::testing;
 
 namespace {
 

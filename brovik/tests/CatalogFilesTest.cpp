@@ -8,8 +8,8 @@
 #include <future>
 
 #include "brovik/core/CatalogFiles.h"
-#include "brovik/tests/CatalogWriter.h"
 #include "brovik/tests/SampleCatalog.h"
+#include "platform/catalogue/tests/CatalogueWriter.h"
 #include "platform/codepage/SearchFold.h"
 
 namespace fs = std::filesystem;

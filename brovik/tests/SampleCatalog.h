@@ -5,11 +5,13 @@
 #include <string>
 
 #include "brovik/core/CatalogFiles.h"
-#include "brovik/tests/CatalogWriter.h"
+#include "platform/catalogue/tests/CatalogueWriter.h"
 
 // A small catalogue that exercises the browser's rules: nested topics, an element node, a
 // type-99 node, a level jump, a duplicate id, resources in an unsorted association file.
 namespace vantorel::brovik::testing {
+
+using namespace catalogue::testing;
 
 inline std::map<std::string, std::string> sampleCatalog() {
   std::map<std::string, std::string> files;

@@ -41,7 +41,7 @@ TEST(Occurrences, OnlyWholeWordsMatchAndOnePassEqualsAScanPerWord) {
   const char* words[] = {"οξύ", "οξύτητα", "οξυ", "νερό", "οξύ", "άλας"};
   for (int i = 0; i < 500; ++i) list.push_back({words[(i * 7) % 6], i, i % 3 == 0 ? 0 : 20000 + i, int16_t(1 + i % 7)});
   list.push_back({std::string(32, 'q'), 9999, 0, 1});  // a word that fills its field
-  const std::string bytes = wordsDat(list);
+  const std::string bytes = wordBytes(list);
   catalogue::MemoryFile file{bytes};
 
   const auto one = findOccurrences(&file, cps({"οξύ"}));
@@ -62,7 +62,7 @@ TEST(Occurrences, TheTableStopsAtFourHundred) {
     std::vector<Occurrence> list;
     for (int i = 0; i < count; ++i) list.push_back({"νερό", i + 1, 0, 2});
     list.push_back({"ύδωρ", 7777, 0, 3});
-    catalogue::MemoryFile file{wordsDat(list)};
+    catalogue::MemoryFile file{wordBytes(list)};
     const auto table = findOccurrences(&file, cps({"νερό", "ύδωρ"}));
     ASSERT_EQ(table.size(), 400u) << count;
     EXPECT_EQ(table.back().recordId, 400) << "the alternative gets no room";
@@ -71,7 +71,7 @@ TEST(Occurrences, TheTableStopsAtFourHundred) {
   for (int i = 0; i < 399; ++i) list.push_back({"νερό", i + 1, 0, 2});
   list.push_back({"ύδωρ", 7777, 0, 3});
   list.push_back({"ύδωρ", 7778, 0, 3});
-  catalogue::MemoryFile file{wordsDat(list)};
+  catalogue::MemoryFile file{wordBytes(list)};
   const auto table = findOccurrences(&file, cps({"νερό", "ύδωρ"}));
   ASSERT_EQ(table.size(), 400u);
   EXPECT_EQ(table.back().recordId, 7777);
@@ -80,9 +80,9 @@ TEST(Occurrences, TheTableStopsAtFourHundred) {
 TEST(WordIndex, AlternativesAndDamagedFiles) {
   MemoryDisc disc;
   disc.files["words.ndx"] =
-      wordsNdx({"νερό", "ύδωρ"}) + std::string(32, 'x') + "tail";  // no NUL, then a partial record
+      wordListBytes({"νερό", "ύδωρ"}) + std::string(32, 'x') + "tail";  // no NUL, then a partial record
   disc.files["words.alt"] =
-      wordsAlt({{3, "ύδωρ"}, {5, "νερό"}, {5, "ύδωρ"}, {5, "νερό"}, {7, "νερά"}, {5, "νεράκι"}, {3, "νερό"}});
+      alternativeBytes({{3, "ύδωρ"}, {5, "νερό"}, {5, "ύδωρ"}, {5, "νερό"}, {7, "νερά"}, {5, "νεράκι"}, {3, "νερό"}});
   std::string pr1;
   for (int i = 0; i < 201; ++i) pr1 += std::string(1, char('a' + i % 26)) + std::string(7, '\0');
   disc.files["words.pr1"] = pr1;
@@ -112,8 +112,8 @@ TEST(ResultRows, LabelsDuplicatesAndBadIdentifiers) {
   disc.files["react.dat"] = topicDat({{"Καύση", 10}, {"Οξέα", 11}, {"Δεύτερη καύση", 10}});
   const std::string examining = "Εξετάζοντας " + std::string(47, 'a');  // 59 characters
   const std::string full59 = cp(examining);
-  disc.files["comp.ttl"] = titleTtl({"Νερό", "Υδροχλωρικό οξύ", examining}) + std::string(60, 'Z') + "short";
-  disc.files["history.ttl"] = titleTtl({"Ο Λαβουαζιέ"});
+  disc.files["comp.ttl"] = titleBytes({"Νερό", "Υδροχλωρικό οξύ", examining}) + std::string(60, 'Z') + "short";
+  disc.files["history.ttl"] = titleBytes({"Ο Λαβουαζιέ"});
   RowLabeler labeler(disc.opener(kData), kData);
   const std::vector<SearchResult> table = {
       {10, 0, 1},         // 0: the node itself

@@ -27,10 +27,10 @@ const QString kData = QStringLiteral("/disc/");
 
 MemoryDisc sampleDisc() {
   MemoryDisc disc;
-  disc.files["words.ndx"] = wordsNdx({"νερό", "ύδωρ", "οξύ", "οξυγόνο", "άλας", "σίδηρος", "αλάτι"});
-  disc.files["words.alt"] = wordsAlt({{1, "νερό"}, {1, "ύδωρ"}, {2, "άλας"}, {2, "αλάτι"}, {1, "νερό"}});
+  disc.files["words.ndx"] = wordListBytes({"νερό", "ύδωρ", "οξύ", "οξυγόνο", "άλας", "σίδηρος", "αλάτι"});
+  disc.files["words.alt"] = alternativeBytes({{1, "νερό"}, {1, "ύδωρ"}, {2, "άλας"}, {2, "αλάτι"}, {1, "νερό"}});
   disc.files["words.pr1"] = std::string("\xe1\0\0\0\0\0\0\0", 8);
-  disc.files["words.dat"] = wordsDat({
+  disc.files["words.dat"] = wordBytes({
       {"νερό", 10, 0, 1},       // 0: Καύση
       {"νερό", 11, 20001, 1},   // 1: Νερό under Οξέα
       {"νερό", 11, 20001, 1},   // 2: the same place again
@@ -42,8 +42,8 @@ MemoryDisc sampleDisc() {
   });
   disc.files["react.dat"] = topicDat({{"Καύση", 10}, {"Οξέα", 11}});
   disc.files["struct.dat"] = topicDat({{"Κρύσταλλοι", 20}});
-  disc.files["comp.ttl"] = titleTtl({"Νερό", "Αλάτι", "Ύδρευση"});
-  disc.files["photo.ttl"] = titleTtl({"Βροχή", "Φωτογραφία πάγου"});
+  disc.files["comp.ttl"] = titleBytes({"Νερό", "Αλάτι", "Ύδρευση"});
+  disc.files["photo.ttl"] = titleBytes({"Βροχή", "Φωτογραφία πάγου"});
   return disc;
 }
 

@@ -5,13 +5,14 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/codepage/Cp1253.h"
 
 // Writes catalogue files in their binary layouts, for tests, fuzz seeds and benchmarks.
 // Texts are given in UTF-8 and stored as CP1253.
-namespace vantorel::brovik::testing {
+namespace vantorel::catalogue::testing {
 
 inline void putI32(std::string& out, int32_t v) {
   for (int i = 0; i < 4; ++i) out += static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
@@ -84,9 +85,26 @@ inline std::string wordBytes(const std::vector<Word>& words) {
   return out;
 }
 
+// words.ndx: the sorted index words.
+inline std::string wordListBytes(const std::vector<std::string>& words) {
+  std::string out;
+  for (const auto& w : words) putText(out, w, 32);
+  return out;
+}
+
+// words.alt: groups of words that mean the same.
+inline std::string alternativeBytes(const std::vector<std::pair<int32_t, std::string>>& groups) {
+  std::string out;
+  for (const auto& [group, word] : groups) {
+    putI32(out, group);
+    putText(out, word, 26);
+  }
+  return out;
+}
+
 inline void writeFile(const std::filesystem::path& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-}  // namespace vantorel::brovik::testing
+}  // namespace vantorel::catalogue::testing
