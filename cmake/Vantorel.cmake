@@ -178,3 +178,28 @@ function(vantorel_add_benchmark name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bench"
     BUILD_RPATH "${VANTOREL_PROGRAM_DIR}")
 endfunction()
+
+# The components of the tree as the program loads them, for tests that run them for real.
+set(VANTOREL_REAL_COMPONENTS tabrel brovik dravix kestrin fennick pagebrowser)
+
+# Sets `out` to TRUE when every real component is a target of this build.
+function(vantorel_real_components_built out)
+  foreach(component ${VANTOREL_REAL_COMPONENTS})
+    if(NOT TARGET ${component})
+      set(${out} FALSE PARENT_SCOPE)
+      return()
+    endif()
+  endforeach()
+  set(${out} TRUE PARENT_SCOPE)
+endfunction()
+
+# Gives a test the real components' library files (REAL_COMPONENTS, a list of C strings) and the
+# sample disc (SAMPLE_DISC), built before it.
+function(vantorel_use_real_components target)
+  set(paths "")
+  foreach(component ${VANTOREL_REAL_COMPONENTS})
+    string(APPEND paths "\"$<TARGET_FILE:${component}>\",")
+  endforeach()
+  target_compile_definitions(${target} PRIVATE "REAL_COMPONENTS=${paths}" SAMPLE_DISC="${CMAKE_BINARY_DIR}/disc/")
+  add_dependencies(${target} ${VANTOREL_REAL_COMPONENTS} vantorel_disc)
+endfunction()

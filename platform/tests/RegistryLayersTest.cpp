@@ -10,23 +10,15 @@
 #include <sstream>
 
 #include "platform/registry/RegistryStore.h"
+#include "platform/tests/support/FileText.h"
 
 namespace fs = std::filesystem;
 using vantorel::registry::RegistryStore;
 
 namespace {
 
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void writeAll(const fs::path& p, const std::string& text) {
-  std::ofstream out(p, std::ios::binary);
-  out << text;
-}
+using vantorel::testing::readAll;
+using vantorel::testing::writeAll;
 
 const std::string kClass = "HKEY_CLASSES_ROOT\\CLSID\\{11111111-2222-3333-4444-555555555555}\\InprocServer32";
 const std::string kInstall = "HKEY_LOCAL_MACHINE\\Software\\Vantorel";

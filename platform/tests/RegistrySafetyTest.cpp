@@ -14,6 +14,7 @@
 #include "platform/com/Server.h"
 #include "platform/registry/Registry.h"
 #include "platform/registry/RegistryStore.h"
+#include "platform/tests/support/FileText.h"
 
 namespace fs = std::filesystem;
 using vantorel::registry::RegistryChanges;
@@ -21,12 +22,7 @@ using vantorel::registry::RegistryStore;
 
 namespace {
 
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using vantorel::testing::readAll;
 
 class RegistrySafety : public ::testing::Test {
  protected:

@@ -12,23 +12,15 @@
 
 #include "platform/registry/RegFile.h"
 #include "platform/registry/RegistryStore.h"
+#include "platform/tests/support/FileText.h"
 
 namespace fs = std::filesystem;
 using vantorel::registry::RegistryStore;
 
 namespace {
 
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void writeAll(const fs::path& p, const std::string& text) {
-  std::ofstream out(p, std::ios::binary);
-  out << text;
-}
+using vantorel::testing::readAll;
+using vantorel::testing::writeAll;
 
 class RegistryStoreTest : public ::testing::Test {
  protected:
