@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "platform/browser/core/Html32.h"
 
@@ -281,6 +282,36 @@ class AlignedElement : public litehtml::html_tag {
   }
 };
 
+// The engine builds an element's style anew from the style sheets whenever a link below it is
+// pressed, let go or visited, and so would forget what the element's attributes gave it (a FONT's
+// size and face inside a link, an IMG's border): the attributes' part is kept aside and laid over
+// the sheets' rules again.
+template <typename Base>
+class KeepsAttributeStyle : public Base {
+ public:
+  using Base::Base;
+  void parse_attributes() override {
+    litehtml::style sheets = this->m_style;
+    this->m_style.clear();
+    Base::parse_attributes();
+    attributes_ = this->m_style;
+    this->m_style = sheets;
+    this->m_style.combine(attributes_);
+  }
+  void refresh_styles() override {
+    Base::refresh_styles();
+    this->m_style.combine(attributes_);
+  }
+
+ private:
+  litehtml::style attributes_;
+};
+
+template <typename Element, typename... Args>
+std::shared_ptr<Element> make(Args&&... args) {
+  return std::make_shared<KeepsAttributeStyle<Element>>(std::forward<Args>(args)...);
+}
+
 }  // namespace
 
 EmbeddedElement::EmbeddedElement(const std::shared_ptr<litehtml::document>& doc) : html_tag(doc) {}
@@ -301,22 +332,22 @@ void EmbeddedElement::parse_attributes() {
 std::shared_ptr<element> createHtml32Element(const char* tag, const std::shared_ptr<litehtml::document>& doc,
                                              const Html32Notes& notes) {
   const std::string t(tag ? tag : "");
-  if (t == "body") return std::make_shared<BodyElement>(doc, notes);
-  if (t == "font") return std::make_shared<FontElement>(doc);
-  if (t == "a") return std::make_shared<AnchorElement>(doc, notes);
-  if (t == "table") return std::make_shared<TableElement>(doc);
-  if (t == "tr") return std::make_shared<RowElement>(doc);
-  if (t == "td" || t == "th") return std::make_shared<CellElement>(doc);
-  if (t == "img") return std::make_shared<ImageElement>(doc);
-  if (t == "br") return std::make_shared<BreakElement>(doc);
-  if (t == "hr") return std::make_shared<RuleElement>(doc);
-  if (t == "div") return std::make_shared<DivElement>(doc);
-  if (t == "p") return std::make_shared<ParaElement>(doc);
+  if (t == "body") return make<BodyElement>(doc, notes);
+  if (t == "font") return make<FontElement>(doc);
+  if (t == "a") return make<AnchorElement>(doc, notes);
+  if (t == "table") return make<TableElement>(doc);
+  if (t == "tr") return make<RowElement>(doc);
+  if (t == "td" || t == "th") return make<CellElement>(doc);
+  if (t == "img") return make<ImageElement>(doc);
+  if (t == "br") return make<BreakElement>(doc);
+  if (t == "hr") return make<RuleElement>(doc);
+  if (t == "div") return make<DivElement>(doc);
+  if (t == "p") return make<ParaElement>(doc);
   if (t == "h1" || t == "h2" || t == "h3" || t == "h4" || t == "h5" || t == "h6" || t == "caption") {
-    return std::make_shared<AlignedElement>(doc);
+    return make<AlignedElement>(doc);
   }
   if (t == "embed" || t == "object") {
-    auto embedded = std::make_shared<EmbeddedElement>(doc);
+    auto embedded = make<EmbeddedElement>(doc);
     if (notes.embedded) notes.embedded(embedded);
     return embedded;
   }

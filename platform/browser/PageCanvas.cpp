@@ -1,6 +1,7 @@
 #include "platform/browser/PageCanvas.h"
 
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -49,6 +50,9 @@ void PageCanvas::relayout(int width, int viewportHeight) {
   width = std::max(width, 1);
   container_.setViewport(width, viewportHeight);
   runsValid_ = false;
+  // The selection names pieces of text of the old layout.
+  selection_.reset();
+  selecting_ = false;
   if (!doc_) {
     resize(width, std::max(viewportHeight, 1));
   } else {
@@ -285,6 +289,18 @@ void PageCanvas::keyPressEvent(QKeyEvent* event) {
   }
   // Arrows and page keys go on to the scroll area.
   QWidget::keyPressEvent(event);
+}
+
+void PageCanvas::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  // A pop-up or dialog that opened under the pressed button takes its release: the press ends
+  // here, and the link is drawn as not pressed.
+  if (!pressed_) return;
+  pressed_ = selecting_ = false;
+  if (!doc_) return;
+  litehtml::position::vector boxes;
+  doc_->on_mouse_leave(boxes);
+  repaintBoxes(boxes);
 }
 
 void PageCanvas::leaveEvent(QEvent* event) {

@@ -49,6 +49,18 @@ TEST_F(Document, TextSelectedWithTheMouseIsCopiedAsUnicode) {
   // A plain click clears it again.
   QTest::mouseClick(canvas, Qt::LeftButton, {}, placeOf(u"Αλφα"_qs).center());
   EXPECT_FALSE(browser_->canvas()->hasSelection());
+
+  // Laid out again for a narrower window, the words stand elsewhere: the selection goes with
+  // the old layout.
+  QTest::mousePress(canvas, Qt::LeftButton, {}, start);
+  QTest::mouseMove(canvas, start + QPoint(20, 0));
+  QTest::mouseMove(canvas, end);
+  QTest::mouseRelease(canvas, Qt::LeftButton, {}, end);
+  ASSERT_TRUE(browser_->canvas()->hasSelection());
+  browser_->resize(300, 480);
+  QApplication::processEvents();
+  EXPECT_FALSE(browser_->canvas()->hasSelection());
+  EXPECT_EQ(document->invoke(1, com::InvokeKind::Method, {}).value, com::Variant::fromBool(false));
 }
 
 // The place between letters `offset` and `offset + 1` of the drawn piece `text`.

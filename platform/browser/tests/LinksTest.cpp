@@ -1,6 +1,7 @@
 // Links as the reader meets them: places within pages that links scroll to, and the colours a
 // page gives its plain, visited and pressed links.
 #include <QImage>
+#include <QTimer>
 
 #include "platform/browser/tests/BrowserFixture.h"
 
@@ -96,6 +97,54 @@ TEST_F(Links, LinksTakeTheBodysColoursForPlainVisitedAndPressedLinks) {
   cancelWhen_ = nullptr;
   navigate(write(u"plain.htm"_qs, "<HTML><BODY><A HREF=\"seen.htm\">seenlink</A></BODY></HTML>"));
   EXPECT_TRUE(hasColour(canvas, placeOf(u"seenlink"_qs), QColor(0x80, 0, 0x80)));
+}
+
+TEST_F(Links, APressEndsWhenTheLinksPopupOpensAndTheLinkKeepsItsFont) {
+  const QColor link(0, 0, 0xC0), active(0, 0xA0, 0);
+  navigate(write(u"note.htm"_qs,
+                 "<HTML><BODY BGCOLOR=\"#FFFFF0\" LINK=\"#0000C0\" ALINK=\"#00A000\"><P>The "
+                 "<A HREF=\"glossary.htm\"><FONT FACE=\"Arial\" SIZE=5>large word</FONT></A> and more</P>"
+                 "</BODY></HTML>"));
+  browser_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(browser_.get()));
+  QWidget* canvas = browser_->canvas();
+  const QRect word = placeOf(u"large"_qs).united(placeOf(u"word"_qs));
+  const QImage unpressed = canvas->grab(word).toImage();
+  ASSERT_TRUE(hasColour(canvas, word, link));
+
+  // The host answers the link with a note of its own, which takes the keys and the mouse.
+  QWidget note(browser_.get());
+  note.setGeometry(400, 300, 120, 60);
+  note.setFocusPolicy(Qt::StrongFocus);
+  auto openNote = [&note] {
+    note.show();
+    note.setFocus(Qt::PopupFocusReason);
+    note.grabMouse();
+  };
+  cancelWhen_ = [&](const QString&) {
+    QTimer::singleShot(0, &note, openNote);
+    return true;
+  };
+  QTest::mouseClick(canvas, Qt::LeftButton, {}, word.center());
+  QApplication::processEvents();
+  QApplication::processEvents();
+  ASSERT_TRUE(note.isVisible());
+  // Let go and restyled, the link is drawn exactly as before: its colour, and its FONT's face and size.
+  EXPECT_EQ(canvas->grab(word).toImage(), unpressed);
+  note.releaseMouse();
+  note.hide();
+  canvas->setFocus();
+
+  // A second press (a double click) reaches the page before the note opens; the note then takes
+  // that press's release. The link is not left pressed.
+  QTest::mousePress(canvas, Qt::LeftButton, {}, word.center());
+  ASSERT_TRUE(hasColour(canvas, word, active));
+  openNote();
+  QTest::mouseRelease(&note, Qt::LeftButton, {}, QPoint(5, 5));
+  QApplication::processEvents();
+  EXPECT_FALSE(hasColour(canvas, word, active));
+  EXPECT_EQ(canvas->grab(word).toImage(), unpressed);
+  note.releaseMouse();
 }
 
 }  // namespace
