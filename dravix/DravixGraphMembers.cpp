@@ -145,18 +145,16 @@ void CDravixCtrl::graphFieldsChanged() {
 
 namespace {
 
-QString delimited(const GridRows& rows, const std::vector<std::string>& captions, const std::vector<int>* only,
-                  std::string_view eol, std::string* html) {
-  GridTextRequest request{&rows, &captions, only, eol};
-  if (html) *html = gridHtml(request);
-  return codepage::toQString(gridText(request));
-}
-
-void putOnClipboard(const QString& text, const std::string& html) {
+// The rows as text and, beside it, as an HTML page holding the table, both for the clipboard.
+void putOnClipboard(const GridRows& rows, const std::vector<std::string>& captions, const std::vector<int>* only) {
+  GridTextRequest request{&rows, &captions, only, "\r\n"};
+  const QString text = codepage::toQString(gridText(request));
+  request.lead = "<html><head><meta charset=\"utf-8\"></head><body>";
+  request.tail = "</body></html>";
+  const QString html = codepage::toQString(gridHtml(request));
   auto* mime = new QMimeData;
   mime->setText(text);
-  mime->setHtml(u"<html><head><meta charset=\"utf-8\"></head><body>"_qs + codepage::toQString(html) +
-                u"</body></html>"_qs);
+  mime->setHtml(html);
   QGuiApplication::clipboard()->setMimeData(mime);
 }
 
@@ -170,17 +168,13 @@ std::vector<std::string> CDravixCtrl::captionsForExport() const {
 
 void CDravixCtrl::CopyAllData() {
   ui::WaitCursor wait;
-  std::string html;
-  const QString text = delimited(rows_, captionsForExport(), nullptr, "\r\n", &html);
-  putOnClipboard(text, html);
+  putOnClipboard(rows_, captionsForExport(), nullptr);
 }
 
 void CDravixCtrl::CopySelection() {
   ui::WaitCursor wait;
   const std::vector<int> selected = grid_->selectedRows();
-  std::string html;
-  const QString text = delimited(rows_, captionsForExport(), &selected, "\r\n", &html);
-  putOnClipboard(text, html);
+  putOnClipboard(rows_, captionsForExport(), &selected);
 }
 
 void CDravixCtrl::exportTable() {
@@ -191,14 +185,16 @@ void CDravixCtrl::exportTable() {
     ui::WaitCursor wait;
     // UTF-8 with a byte-order mark, so that spreadsheet programs open it in Greek; the old file
     // is replaced only when the new one is complete.
-    QByteArray bytes("\xEF\xBB\xBF");
-    bytes += delimited(rows_, captionsForExport(), nullptr, "\r\n", nullptr).toUtf8();
+    const std::vector<std::string> captions = captionsForExport();
+    GridTextRequest request{&rows_, &captions, nullptr, "\r\n", TextEncoding::Utf8, "\xEF\xBB\xBF"};
+    const std::string bytes = gridText(request);
     // Only a regular file is ever replaced: a folder, a device or a pipe under the chosen name
     // stays what it is.
     const QFileInfo target(path);
     QSaveFile file(path);
     written = (!target.exists() || target.isFile()) && file.open(QIODevice::WriteOnly) &&
-              file.write(bytes) == bytes.size() && file.commit();
+              file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) &&
+              file.commit();
   }
   if (!written)
     ui::messageBox(ui::resourceString(u"dravix"_qs, kUnableToOpenFile),

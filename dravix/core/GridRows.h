@@ -29,6 +29,7 @@ class GridRows {
   [[nodiscard]] std::string_view cell(size_t row, size_t cell) const;
   // Record number shown in normal row `row` (or at transposed cell `row` + 1).
   [[nodiscard]] const std::vector<uint32_t>& order() const { return order_; }
+  [[nodiscard]] const std::vector<Column>& columns() const { return columns_; }
 
   // A row as the clipboard and exports write it: each cell followed by a TAB.
   [[nodiscard]] std::string rowText(size_t row, std::string_view caption = {}) const;

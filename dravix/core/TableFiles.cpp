@@ -87,13 +87,6 @@ IndexRead parseIndex(std::string_view bytes, int expectedFields) {
   return {std::move(index), TableError::None};
 }
 
-std::string_view Column::value(size_t r) const {
-  if (r >= starts_.size()) return {};
-  const size_t begin = starts_[r];
-  const size_t end = r + 1 < starts_.size() ? starts_[r + 1] - 1 : bytes_.size() - 1;
-  return std::string_view(bytes_).substr(begin, end - begin);
-}
-
 std::optional<Column> Column::split(std::string bytes, int32_t records) {
   // Each value needs at least its terminator, so a count beyond the length is false; and the
   // values must fill the column exactly.

@@ -77,7 +77,22 @@ class Column {
   Column() = default;
   [[nodiscard]] size_t size() const { return starts_.size(); }
   // Value of record `r` (no terminator); empty for a record that does not exist.
-  [[nodiscard]] std::string_view value(size_t r) const;
+  [[nodiscard]] std::string_view value(size_t r) const {
+    if (r >= starts_.size()) return {};
+    const size_t begin = starts_[r];
+    const size_t end = r + 1 < starts_.size() ? starts_[r + 1] - 1 : bytes_.size() - 1;
+    return std::string_view(bytes_).substr(begin, end - begin);
+  }
+  // All values with their terminators.
+  [[nodiscard]] size_t byteSize() const { return bytes_.size(); }
+  // Hints for a reader about to walk records out of file order: first where record `r` starts
+  // is fetched into the cache, a little later its text.
+  void prefetchStart(size_t r) const {
+    if (r < starts_.size()) __builtin_prefetch(starts_.data() + r);
+  }
+  void prefetchValue(size_t r) const {
+    if (r < starts_.size()) __builtin_prefetch(bytes_.data() + starts_[r]);
+  }
 
   // Splits `bytes` into exactly `records` NUL-terminated values; nothing when they are not.
   [[nodiscard]] static std::optional<Column> split(std::string bytes, int32_t records);

@@ -7,6 +7,7 @@
 
 #include "dravix/core/ExportText.h"
 #include "dravix/core/GraphScale.h"
+#include "platform/codepage/Cp1253.h"
 
 namespace vantorel::dravix {
 namespace {
@@ -177,6 +178,42 @@ TEST(ExportTextTest, QuotedCellsWithQuotesDoubled) {
   rows.assign({a, b}, {0, 1}, true);
   r.onlyRows = nullptr;
   EXPECT_EQ(gridText(r), "\"Name\";\"Fe\";\"Au\"\n\"Density\";\"7,87\";\"\"\n");
+}
+
+// The export writes UTF-8 while it quotes: the same text as the code page's converted after,
+// for every byte a value can hold, on rows read far out of file order and on values of quotes
+// and Greek letters only, which outgrow any size guessed from the columns.
+TEST(ExportTextTest, Utf8OutputIsTheCodePageTextConverted) {
+  std::string everyByte;
+  for (int b = 1; b < 256; ++b) everyByte += static_cast<char>(b);
+  const std::string heavy = std::string(300, '"') + std::string(300, '\xE1');
+  std::string first, second;
+  const uint32_t records = 5000;
+  for (uint32_t k = 0; k < records; ++k) {
+    const std::string a = k % 97 == 0 ? everyByte : k % 89 == 0 ? heavy : "\xC1\xE8\xDE\xED\xE1 " + std::to_string(k);
+    first.append(a).push_back('\0');
+    second.append(std::to_string(k * 7)).push_back('\0');
+  }
+  std::vector<uint32_t> order(records);
+  for (uint32_t k = 0; k < records; ++k) order[k] = (k * 2654435761u) % records;  // every record once
+  GridRows rows;
+  rows.assign({*Column::split(first, records), *Column::split(second, records)}, order, false);
+  const std::vector<std::string> captions = {"\xCF\xED\xEF\xEC\xE1", "\"N\""};
+  for (const bool transposed : {false, true}) {
+    rows.assign(rows.columns(), order, transposed);
+    GridTextRequest r{&rows, &captions};
+    const std::string text = gridText(r);
+    r.encoding = TextEncoding::Utf8;
+    r.lead = "\xEF\xBB\xBF";
+    EXPECT_EQ(gridText(r), "\xEF\xBB\xBF" + codepage::toUtf8(text));
+  }
+  // The HTML page around the table, and a cell with every special character.
+  rows.assign({*Column::split(std::string("<a&b>\"\0", 7), 1)}, {0}, false);
+  GridTextRequest r{&rows, nullptr};
+  r.lead = "<body>";
+  r.tail = "</body>";
+  EXPECT_EQ(gridHtml(r), "<body><table><tr><td>&lt;a&amp;b&gt;&quot;</td></tr>\n</table></body>");
+  EXPECT_EQ(gridText(r), "<body>\"<a&b>\"\"\"\r\n</body>");
 }
 
 }  // namespace
