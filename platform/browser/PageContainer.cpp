@@ -233,6 +233,14 @@ void PageContainer::draw_text(litehtml::uint_ptr hdc, const litehtml::tchar_t* t
       shaped.runs = layout.glyphRuns();
       // Glyph positions stand on the line's baseline; the page puts the face's baseline there.
       shaped.rise = f->ascent - qRound(line.ascent());
+      shaped.width = line.naturalTextWidth();
+      // The painter would place a glyph run's lines by the window rather than by the page: the
+      // lines are drawn below, from the face's own measures.
+      for (QGlyphRun& run : shaped.runs) {
+        run.setUnderline(false);
+        run.setStrikeOut(false);
+        run.setOverline(false);
+      }
     }
     it = f->shaped.emplace(text, std::move(shaped)).first;
   }
@@ -241,6 +249,15 @@ void PageContainer::draw_text(litehtml::uint_ptr hdc, const litehtml::tchar_t* t
   painter->setPen(colourOf(color));
   const QPointF origin(pos.x, pos.y + it->second.rise);
   for (const QGlyphRun& run : it->second.runs) painter->drawGlyphRun(origin, run);
+  const QFont& font = f->font;
+  if (!font.underline() && !font.strikeOut() && !font.overline()) return;
+  const QFontMetrics& m = f->metrics;
+  const int baseline = pos.y + f->ascent;
+  const int thickness = std::max(1, m.lineWidth());
+  const QRectF along(pos.x, 0, it->second.width, thickness);
+  if (font.underline()) painter->fillRect(along.translated(0, baseline + m.underlinePos()), colourOf(color));
+  if (font.strikeOut()) painter->fillRect(along.translated(0, baseline - m.strikeOutPos()), colourOf(color));
+  if (font.overline()) painter->fillRect(along.translated(0, baseline - m.overlinePos()), colourOf(color));
 }
 
 int PageContainer::pt_to_px(int pt) const {

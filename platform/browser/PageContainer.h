@@ -109,6 +109,7 @@ class PageContainer : public litehtml::document_container {
   struct Shaped {
     QList<QGlyphRun> runs;
     int rise = 0;
+    qreal width = 0;
   };
   struct Font {
     QFont font;
