@@ -82,7 +82,7 @@ class Output {
   void append(std::string_view s) { done(put(room(s.size()), s)); }
 
   static char* put(char* at, std::string_view s) {
-    std::memcpy(at, s.data(), s.size());
+    if (!s.empty()) std::memcpy(at, s.data(), s.size());  // an empty view may hold no pointer
     return at + s.size();
   }
 
