@@ -147,5 +147,37 @@ TEST_F(Links, APressEndsWhenTheLinksPopupOpensAndTheLinkKeepsItsFont) {
   note.releaseMouse();
 }
 
+TEST_F(Links, UnderlinesStandUnderTheirWordsWhereverThePageSitsInItsWindow) {
+  const QColor link(0, 0, 0xC0);
+  navigate(write(u"under.htm"_qs,
+                 "<HTML><BODY LINK=\"#0000C0\"><P>Some <A HREF=\"x.htm\">underlined</A> words</P>"
+                 "<P>and more below</P></BODY></HTML>"));
+  // The browser inside a window, away from the window's corner, as in the program.
+  QWidget window;
+  window.resize(900, 700);
+  browser_->setParent(&window);
+  browser_->move(150, 110);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const QRect word = placeOf(u"underlined"_qs);
+  const QImage shown = window.grab().toImage();
+  const QRect inWindow(browser_->canvas()->mapTo(&window, word.topLeft()), word.size());
+  int linkPixelsOutside = 0;
+  int longestRowUnder = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    int row = 0;
+    for (int x = 0; x < shown.width(); ++x) {
+      if (shown.pixelColor(x, y) != link) continue;
+      if (!inWindow.contains(x, y)) ++linkPixelsOutside;
+      if (y > inWindow.center().y() && inWindow.contains(x, y)) ++row;
+    }
+    longestRowUnder = std::max(longestRowUnder, row);
+  }
+  browser_->setParent(nullptr);
+  EXPECT_EQ(linkPixelsOutside, 0);
+  // A line of the link's colour across the word, below its middle.
+  EXPECT_GE(longestRowUnder, word.width() - 2);
+}
+
 }  // namespace
 }  // namespace vantorel::browser::testing
