@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
-#include <QApplication>
 #include <filesystem>
 #include <memory>
 
-#include "kestrin/tests/TestApp.h"
 #include "platform/com/ComponentIds.h"
 #include "platform/com/Creation.h"
 #include "platform/com/VersionResource.h"
@@ -22,7 +20,6 @@ namespace {
 class KestrinLibrary : public ::testing::Test {
  protected:
   void SetUp() override {
-    testApp();
     dir_ = fs::temp_directory_path() / ("vantorel-kestrin-" + std::to_string(::getpid()));
     fs::create_directories(dir_);
     vantorel::registry::useStoreFile(dir_ / "registry.reg");

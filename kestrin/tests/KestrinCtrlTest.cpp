@@ -10,7 +10,6 @@
 
 #include "kestrin/Bitmaps.h"
 #include "kestrin/KestrinCtrl.h"
-#include "kestrin/tests/TestApp.h"
 #include "platform/messages/WindowMessages.h"
 
 using namespace vantorel;
@@ -117,8 +116,6 @@ const QRect kButtonsRect{1, 108, 56, 93};
 // controller and, somewhere below the controller's grandparent, the molecule viewer.
 class KestrinPage : public ::testing::Test {
  protected:
-  void SetUp() override { testApp(); }
-
   void build(bool withViewer, const QString& frameTitle = u"Vantorel - test"_qs) {
     frame_ = std::make_unique<QWidget>();
     frame_->setWindowTitle(frameTitle);
