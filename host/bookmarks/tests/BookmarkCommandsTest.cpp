@@ -12,6 +12,7 @@
 #include "host/bookmarks/core/BookmarkFile.h"
 #include "host/bookmarks/tests/DialogDriver.h"
 #include "host/bookmarks/tests/FakeSites.h"
+#include "host/bookmarks/tests/SampleLists.h"
 #include "platform/codepage/Cp1253Qt.h"
 #include "platform/ui/MessageBox.h"
 
@@ -32,25 +33,13 @@ class CommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     BookmarkList list = defaultList();
-    auto browse = std::make_shared<CBMBrowse>();
-    browse->name = "Browse";
-    browse->treeRecord = 30001;
-    browse->object = 120005;
-    browse->section = 3;
-    auto periodic = std::make_shared<CBMPeriodic>();
-    periodic->name = "Periodic Table - 1";
-    periodic->mode = 2;
-    periodic->extra = 300;
     auto data = std::make_shared<CBMDataAn>();
     data->name = "Data";
     data->table = 2;
     data->selectedFields = {2, 5};
     data->columnWidths = {90};
-    auto bad = std::make_shared<CBMBrowse>();
-    bad->name = "Bad";
-    bad->treeRecord = 30001;
-    bad->section = 8;
-    list.records.insert(list.records.end(), {browse, periodic, std::make_shared<CBMFolder>("Zeta"), data, bad});
+    list.records.insert(list.records.end(), {browse("Browse", 30001, 120005, 3), periodic("Periodic Table - 1", 2, 300),
+                                             folder("Zeta"), data, browse("Bad", 30001, 0, 8)});
     BookmarkStore writer(path);
     writer.reset();
     writer.list() = list;
@@ -94,6 +83,7 @@ TEST_F(CommandsTest, AddPutsTheScreensBookmarkAtTheEndOfTheChosenFolderAndSavesA
   const auto& records = store.list().records;
   ASSERT_EQ(records.size(), 7u);
   EXPECT_EQ(records.back()->name, "Periodic Table - 2");
+  EXPECT_EQ(static_cast<const CBMPeriodic&>(*records.back()).mode, 3);
   EXPECT_EQ(static_cast<const CBMPeriodic&>(*records.back()).extra, 17);
   EXPECT_EQ(fileText(path), writeBookmarkFile(records));
 

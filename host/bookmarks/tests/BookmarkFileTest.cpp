@@ -3,8 +3,10 @@
 #include <string>
 
 #include "host/bookmarks/core/BookmarkFile.h"
+#include "host/bookmarks/tests/SampleLists.h"
 
 using namespace vantorel::bookmarks;
+using namespace vantorel::bookmarks::fixtures;
 
 namespace {
 
@@ -30,24 +32,6 @@ std::string header(uint32_t count) {
   return u32(1) + u32(count) + u16(static_cast<int>(count));
 }
 
-RecordPtr folder(std::string name) {
-  return std::make_shared<CBMFolder>(std::move(name));
-}
-RecordPtr browse(std::string name, int32_t tree, int32_t object, int16_t section) {
-  auto r = std::make_shared<CBMBrowse>();
-  r->name = std::move(name);
-  r->treeRecord = tree;
-  r->object = object;
-  r->section = section;
-  return r;
-}
-RecordPtr periodic(std::string name, int32_t mode, int32_t extra) {
-  auto r = std::make_shared<CBMPeriodic>();
-  r->name = std::move(name);
-  r->mode = mode;
-  r->extra = extra;
-  return r;
-}
 RecordPtr dataAn(std::string name, int n) {
   auto r = std::make_shared<CBMDataAn>();
   r->name = std::move(name);
@@ -106,19 +90,24 @@ std::vector<std::string> describeAll(const std::vector<RecordPtr>& records) {
 
 }  // namespace
 
-TEST(BookmarkFile, OneEmptyFolderIsWrittenByteForByte) {
-  const std::string written = writeBookmarkFile({folder("abc")});
-  EXPECT_EQ(written, bytes({1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0xFF, 0xFF, 1, 0, 9, 0}) + "CBMFolder" + bytes({3}) + "abc");
-}
-
-TEST(BookmarkFile, LaterRecordsOfAClassCarryTheIndexOfItsFirstOccurrence) {
-  const std::string written =
-      writeBookmarkFile({folder("A"), browse("b1", 30001, 0, 3), browse("b2", 40000, 7, 4), folder("Z")});
-  const std::string expected = header(4) + newClass("CBMFolder") + text("A") +                      //
-                               newClass("CBMBrowse") + u32(30001) + u32(0) + u16(3) + text("b1") +  //
-                               u16(0x8003) + u32(40000) + u32(7) + u16(4) + text("b2") +            //
-                               u16(0x8001) + text("Z");
-  EXPECT_EQ(written, expected);
+TEST(BookmarkFile, RecordsAreWrittenByteForByte) {
+  // Later records of a class carry the index of its first occurrence.
+  const struct {
+    std::vector<RecordPtr> records;
+    std::string bytes;
+  } rows[] = {
+      {{folder("abc")},
+       bytes({1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0xFF, 0xFF, 1, 0, 9, 0}) + "CBMFolder" + bytes({3}) + "abc"},
+      {{folder("A"), browse("b1", 30001, 0, 3), browse("b2", 40000, 7, 4), folder("Z")},
+       header(4) + newClass("CBMFolder") + text("A") +                          //
+           newClass("CBMBrowse") + u32(30001) + u32(0) + u16(3) + text("b1") +  //
+           u16(0x8003) + u32(40000) + u32(7) + u16(4) + text("b2") +            //
+           u16(0x8001) + text("Z")},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.records.size());
+    EXPECT_EQ(writeBookmarkFile(row.records), row.bytes);
+  }
 }
 
 TEST(BookmarkFile, TenThousandMixedRecordsComeBackUnchanged) {

@@ -2,19 +2,12 @@
 
 #include "host/bookmarks/core/BookmarkFile.h"
 #include "host/bookmarks/core/BookmarkTree.h"
+#include "host/bookmarks/tests/SampleLists.h"
 
 using namespace vantorel::bookmarks;
+using namespace vantorel::bookmarks::fixtures;
 
 namespace {
-
-RecordPtr folder(const char* name) {
-  return std::make_shared<CBMFolder>(name);
-}
-RecordPtr mark(const char* name) {
-  auto r = std::make_shared<CBMPeriodic>();
-  r->name = name;
-  return r;
-}
 
 // The tree as text: "Folder[a,b] Folder2[]".
 std::string shape(const BookmarkTree& tree) {
@@ -37,7 +30,7 @@ std::string names(const std::vector<RecordPtr>& records) {
 class TreeTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    list.records = {folder("mine"), mark("a"), mark("b"), folder("Chem"), mark("c"), folder("alpha")};
+    list.records = {folder("mine"), periodic("a"), periodic("b"), folder("Chem"), periodic("c"), folder("alpha")};
     list.currentFolder = list.records[3].get();
     before = writeBookmarkFile(list.records);
     tree.fill(list);
@@ -63,14 +56,6 @@ TEST_F(TreeTest, GreekFoldersSortByTheirLettersNotTheirCase) {
   greek.records = {folder("\xD9\xEC\xDD\xE3\xE1"), folder("\xDC\xEB\xF6\xE1"), folder("\xC2\xDE\xF4\xE1")};
   tree.fill(greek);
   EXPECT_EQ(names(tree.records()), "\xDC\xEB\xF6\xE1 \xC2\xDE\xF4\xE1 \xD9\xEC\xDD\xE3\xE1");
-}
-
-TEST_F(TreeTest, NewFoldersAreTrimmedSortedAndMayRepeatAName) {
-  EXPECT_EQ(tree.newFolder("   "), std::nullopt);
-  EXPECT_EQ(tree.newFolder("  beta "), 1u);
-  EXPECT_EQ(tree.newFolder("Chem"), 3u);  // after the existing folder of that name
-  EXPECT_EQ(shape(tree), "alpha[] beta[] Chem[c] Chem[] mine[a,b]");
-  EXPECT_EQ(tree.added().size(), 2u);
 }
 
 TEST_F(TreeTest, RenamingABookmarkIsRefusedOnlyForASiblingsName) {
@@ -132,10 +117,10 @@ TEST_F(TreeTest, AddNameConflictsLookOnlyInTheChosenFolder) {
 
 TEST(BookmarkListRules, NewBookmarksGoToTheEndOfTheCurrentFolder) {
   BookmarkList list;
-  list.records = {folder("F"), mark("a"), folder("G"), mark("b"), folder("H")};
+  list.records = {folder("F"), periodic("a"), folder("G"), periodic("b"), folder("H")};
   list.currentFolder = list.records[2].get();
   EXPECT_EQ(insertPosition(list), 4u);
-  addBookmark(list, mark("new"));
+  addBookmark(list, periodic("new"));
   EXPECT_EQ(names(list.records), "F a G b new H");
   list.currentFolder = list.records[5].get();
   EXPECT_EQ(insertPosition(list), 6u);
@@ -147,10 +132,10 @@ TEST(BookmarkListRules, InvariantsAndCounts) {
   BookmarkList list = defaultList();
   EXPECT_EQ(checkInvariants(list), "");
   EXPECT_EQ(list.records[0]->name, defaultFolderName());
-  list.records.push_back(mark("p"));
+  list.records.push_back(periodic("p"));
   list.records.push_back(std::make_shared<CBMDataAn>());
   list.records.push_back(folder("x"));
-  list.records.push_back(mark("q"));
+  list.records.push_back(periodic("q"));
   EXPECT_EQ(countOfKind(list, Kind::Periodic), 2u);
   EXPECT_EQ(countOfKind(list, Kind::DataAn), 1u);
   list.currentFolder = list.records[1].get();

@@ -3,6 +3,7 @@
 #include "host/bookmarks/core/BookmarkFile.h"
 #include "host/bookmarks/core/Capture.h"
 #include "host/bookmarks/tests/FakeSites.h"
+#include "host/bookmarks/tests/SampleLists.h"
 
 using namespace vantorel::bookmarks;
 using namespace vantorel::bookmarks::fixtures;
@@ -12,14 +13,6 @@ namespace {
 
 std::string title(int section) {
   return "S" + std::to_string(section);
-}
-
-RecordPtr browseMark(int32_t tree, int32_t object, int16_t section) {
-  auto r = std::make_shared<CBMBrowse>();
-  r->treeRecord = tree;
-  r->object = object;
-  r->section = section;
-  return r;
 }
 
 }  // namespace
@@ -42,7 +35,7 @@ TEST(Proposal, EachScreenProposesItsOwnName) {
   list.records.push_back(std::make_shared<CBMPeriodic>());
   list.records.push_back(std::make_shared<CBMFolder>("x"));
   list.records.push_back(std::make_shared<CBMPeriodic>());
-  list.records.push_back(browseMark(1, 0, 1));
+  list.records.push_back(browse("", 1, 0, 1));
   sites.screen_ = Screen::PeriodicTable;
   EXPECT_EQ(propose(sites, list, title)->name, "Periodic Table - 3");
   sites.screen_ = Screen::DataAnalyser;
@@ -57,29 +50,19 @@ TEST(Proposal, EachScreenProposesItsOwnName) {
 
 TEST(Restore, BrowseBookmarksOpenTheirPageOrGoToTheirPosition) {
   FakeSites sites;
-  EXPECT_EQ(restore(sites, *browseMark(30000, 4, 3)), RestoreOutcome::Restored);
+  EXPECT_EQ(restore(sites, *browse("", 30000, 4, 3)), RestoreOutcome::Restored);
   EXPECT_EQ(sites.log.take(), (Calls{"position 30000 4 3", "OpenSection 3 30000"}));
-  restore(sites, *browseMark(170070, 0, 1));
-  restore(sites, *browseMark(370001, 0, 7));
+  restore(sites, *browse("", 170070, 0, 1));
+  restore(sites, *browse("", 370001, 0, 7));
   EXPECT_EQ(sites.log.take(),
             (Calls{"position 170070 0 1", "OpenSection 1 170070", "position 370001 0 7", "OpenSection 7 370001"}));
-  restore(sites, *browseMark(30001, 120005, 3));
+  restore(sites, *browse("", 30001, 120005, 3));
   EXPECT_EQ(sites.log.take(), (Calls{"position 30001 120005 3", "OpenSection 3 0", "GotoPosition 30001 120005"}));
   // Sections the view has no screen for: nothing is touched.
-  EXPECT_EQ(restore(sites, *browseMark(30001, 0, 0)), RestoreOutcome::BadSection);
-  EXPECT_EQ(restore(sites, *browseMark(30001, 0, 8)), RestoreOutcome::BadSection);
+  EXPECT_EQ(restore(sites, *browse("", 30001, 0, 0)), RestoreOutcome::BadSection);
+  EXPECT_EQ(restore(sites, *browse("", 30001, 0, 8)), RestoreOutcome::BadSection);
   EXPECT_EQ(sites.log.take(), Calls{});
   EXPECT_EQ(restore(sites, CBMFolder("f")), RestoreOutcome::NotABookmark);
-}
-
-TEST(Restore, PeriodicBookmarksComeBackThroughSetState) {
-  FakeSites sites;
-  sites.screen_ = Screen::PeriodicTable;
-  sites.periodic_.mode = 2;
-  sites.periodic_.extra = -300;
-  const RecordPtr r = capture(sites, "p");
-  EXPECT_EQ(restore(sites, *r), RestoreOutcome::Restored);
-  EXPECT_EQ(sites.log.take(), (Calls{"SetState 2 -300", "ShowPeriodicTable"}));
 }
 
 TEST(Restore, DataAnalyserStateIsSetInTheOrderTheControlNeeds) {

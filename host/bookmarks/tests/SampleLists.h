@@ -5,8 +5,27 @@
 
 #include "host/bookmarks/core/BookmarkList.h"
 
-// Lists of every record kind for tests and benchmarks.
+// Records and lists of every kind for tests and benchmarks.
 namespace vantorel::bookmarks::fixtures {
+
+inline RecordPtr folder(std::string name) {
+  return std::make_shared<CBMFolder>(std::move(name));
+}
+inline RecordPtr browse(std::string name, int32_t tree, int32_t object, int16_t section) {
+  auto r = std::make_shared<CBMBrowse>();
+  r->name = std::move(name);
+  r->treeRecord = tree;
+  r->object = object;
+  r->section = section;
+  return r;
+}
+inline RecordPtr periodic(std::string name, int32_t mode = 0, int32_t extra = 0) {
+  auto r = std::make_shared<CBMPeriodic>();
+  r->name = std::move(name);
+  r->mode = mode;
+  r->extra = extra;
+  return r;
+}
 
 // `count` records: a folder every `folderEvery`, then browse, periodic and data-analyser
 // bookmarks in turn, named in Greek with their number. The current folder is the first.
@@ -15,27 +34,19 @@ inline BookmarkList mixedList(size_t count, size_t folderEvery = 10) {
   for (size_t i = 0; i < count; ++i) {
     const std::string number = std::to_string(i);
     if (i % folderEvery == 0) {
-      list.records.push_back(std::make_shared<CBMFolder>("\xD6\xDC\xEA\xE5\xEB\xEF\xF2 " + number));  // Φάκελος
+      list.records.push_back(folder("\xD6\xDC\xEA\xE5\xEB\xEF\xF2 " + number));  // Φάκελος
       continue;
     }
     switch (i % 3) {
-      case 0: {
-        auto r = std::make_shared<CBMBrowse>();
-        r->name = "\xC4\xEF\xEC\xDD\xF2 - " + number;  // Δομές
-        r->treeRecord = static_cast<int32_t>(20001 + i);
-        r->object = static_cast<int32_t>(i % 5 ? 0 : 120000 + i);
-        r->section = static_cast<int16_t>(1 + i % 7);
-        list.records.push_back(r);
+      case 0:
+        list.records.push_back(browse("\xC4\xEF\xEC\xDD\xF2 - " + number,  // Δομές
+                                      static_cast<int32_t>(20001 + i), static_cast<int32_t>(i % 5 ? 0 : 120000 + i),
+                                      static_cast<int16_t>(1 + i % 7)));
         break;
-      }
-      case 1: {
-        auto r = std::make_shared<CBMPeriodic>();
-        r->name = "Periodic Table - " + number;
-        r->mode = static_cast<int32_t>(i % 4);
-        r->extra = static_cast<int32_t>(i);
-        list.records.push_back(r);
+      case 1:
+        list.records.push_back(
+            periodic("Periodic Table - " + number, static_cast<int32_t>(i % 4), static_cast<int32_t>(i)));
         break;
-      }
       default: {
         auto r = std::make_shared<CBMDataAn>();
         r->name = "Data Analyser - " + number;
