@@ -1,19 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QFile>
-#include <QTimer>
-#include <QTreeWidget>
 #include <array>
 
-#include "host/bookmarks/BookmarkTreeWidget.h"
-#include "host/bookmarks/CBookmarkDlg.h"
-#include "host/bookmarks/core/BookmarkFile.h"
-#include "host/bookmarks/core/Records.h"
-#include "host/bookmarks/tests/DialogDriver.h"
 #include "host/components/CDataAnal.h"
 #include "host/components/CPeriodTable.h"
-#include "host/view/Commands.h"
 #include "host/view/tests/ViewTestSupport.h"
 #include "platform/com/Blocks.h"
 
@@ -30,12 +20,10 @@ const QString kSampleDisc = QStringLiteral(SAMPLE_DISC);
 
 struct RealProgram {
   ViewSandbox box{QStringList{}};
-  QString bookmarkFile = box.dir.filePath(u"bookmarks.dat"_qs);
 
   RealProgram() {
     for (const char* path : {REAL_COMPONENTS}) EXPECT_EQ(com::registerLibrary(path), com::kOk) << path;
-    writeFile(box.programFolder + u"/qset.ini"_qs,
-              ("[Settings]\r\nDataPath=" + kSampleDisc + "\r\nBookmark=" + bookmarkFile + "\r\n").toUtf8());
+    box.useDataFolder(kSampleDisc);
   }
   CQuillet2View* start() {
     CMainFrame* frame = box.start(true, {1000, 720});
@@ -43,26 +31,6 @@ struct RealProgram {
   }
   void stop() { box.app.reset(); }
 };
-
-void addBookmark(CQuillet2View& view, const QString& name) {
-  whenOpen<bookmarks::CBookmarkDlg>([&](bookmarks::CBookmarkDlg& dialog) {
-    QTest::keyClick(dialog.nameEdit(), Qt::Key_A, Qt::ControlModifier);
-    bookmarks::fixtures::typeText(dialog.nameEdit(), name);
-    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-  });
-  view.runCommand(view::cmd::kAddBookmark);
-}
-
-void goToBookmark(CQuillet2View& view, const QString& name) {
-  whenOpen<bookmarks::CBookmarkDlg>([&](bookmarks::CBookmarkDlg& dialog) {
-    if (!dialog.tree()->isVisible()) QTest::mouseClick(dialog.advancedButton(), Qt::LeftButton);
-    QTreeWidgetItem* item = bookmarks::fixtures::findItem(dialog.tree(), name);
-    ASSERT_NE(item, nullptr) << name.toStdString();
-    bookmarks::fixtures::clickItem(dialog.tree(), item);
-    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-  });
-  view.runCommand(view::cmd::kGoToBookmark);
-}
 
 // The data analyser's state as its members report it.
 struct AnalyserState {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -12,9 +14,13 @@
 
 #include "host/CMainFrame.h"
 #include "host/CQuillet2App.h"
+#include "host/bookmarks/BookmarkTreeWidget.h"
+#include "host/bookmarks/CBookmarkDlg.h"
+#include "host/bookmarks/tests/DialogDriver.h"
 #include "host/components/HostComponents.h"
 #include "host/core/StartupRules.h"
 #include "host/view/CQuillet2View.h"
+#include "host/view/Commands.h"
 #include "platform/com/Creation.h"
 #include "platform/registry/Registry.h"
 #include "platform/ui/MessageBox.h"
@@ -49,6 +55,7 @@ struct ViewSandbox {
   ui::RecordingMessageBoxes boxes;
   QString programFolder;
   QString dataFolder;
+  QString bookmarkFile = dir.filePath(u"bookmarks.dat"_qs);
   std::unique_ptr<CQuillet2App> app;
 
   explicit ViewSandbox(const QStringList& components = {u"tabrelgk.ocx"_qs, u"brovikgk.ocx"_qs, u"dravixgk.ocx"_qs,
@@ -74,8 +81,13 @@ struct ViewSandbox {
     writePicture(dataFolder + u"images/mainmenu.bmp"_qs, {630, 330}, kPictureGrey);
     for (const char* name : {"cm", "struct", "ec", "ca", "source", "history", "concepts", "pte", "da"})
       writePicture(dataFolder + u"images/"_qs + QLatin1String(name) + u".bmp"_qs, {369, 191}, kHighlightRed);
+    useDataFolder(dataFolder);
+  }
+
+  // The settings name `folder` as the data folder and `bookmarkFile` as the bookmark file.
+  void useDataFolder(const QString& folder) {
     writeFile(programFolder + u"/qset.ini"_qs,
-              ("[Settings]\r\nDataPath=" + dataFolder + "\r\nBookmark=" + dir.filePath(u"b.dat"_qs) + "\r\n").toUtf8());
+              ("[Settings]\r\nDataPath=" + folder + "\r\nBookmark=" + bookmarkFile + "\r\n").toUtf8());
   }
 
   void setSavedSplitter(int32_t value) {
@@ -146,6 +158,28 @@ void whenOpen(std::function<void(T&)> act) {
     if (dialog->isVisible()) dialog->reject();
   });
   timer->start();
+}
+
+// Adds a bookmark on the view's screen through the bookmark dialog, named `name` by typing.
+inline void addBookmark(CQuillet2View& view, const QString& name) {
+  whenOpen<bookmarks::CBookmarkDlg>([name](bookmarks::CBookmarkDlg& dialog) {
+    QTest::keyClick(dialog.nameEdit(), Qt::Key_A, Qt::ControlModifier);
+    bookmarks::fixtures::typeText(dialog.nameEdit(), name);
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+  });
+  view.runCommand(view::cmd::kAddBookmark);
+}
+
+// Goes to the bookmark `name`, picked with the mouse in the bookmark dialog.
+inline void goToBookmark(CQuillet2View& view, const QString& name) {
+  whenOpen<bookmarks::CBookmarkDlg>([name](bookmarks::CBookmarkDlg& dialog) {
+    if (!dialog.tree()->isVisible()) QTest::mouseClick(dialog.advancedButton(), Qt::LeftButton);
+    QTreeWidgetItem* item = bookmarks::fixtures::findItem(dialog.tree(), name);
+    ASSERT_NE(item, nullptr) << name.toStdString();
+    bookmarks::fixtures::clickItem(dialog.tree(), item);
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+  });
+  view.runCommand(view::cmd::kGoToBookmark);
 }
 
 }  // namespace vantorel::host::viewtest

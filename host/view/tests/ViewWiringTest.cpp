@@ -4,16 +4,11 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTimer>
 #include <QTreeWidget>
 
-#include "host/bookmarks/BookmarkTreeWidget.h"
-#include "host/bookmarks/CBookmarkDlg.h"
 #include "host/bookmarks/core/BookmarkFile.h"
 #include "host/bookmarks/core/Records.h"
-#include "host/bookmarks/tests/DialogDriver.h"
 #include "host/search/CWordSearchDlg.h"
-#include "host/view/Commands.h"
 #include "host/view/tests/ViewTestSupport.h"
 #include "platform/codepage/Cp1253Qt.h"
 
@@ -26,18 +21,11 @@ namespace {
 
 const QString kSampleDisc = QStringLiteral(SAMPLE_DISC);
 
-// The program on the sample disc: the stand-in components, the compiled data folder, and a
-// bookmark file of its own.
-struct SampleDiscProgram {
-  ViewSandbox box;
-  QString bookmarkFile = box.dir.filePath(u"bookmarks.dat"_qs);
-
-  CMainFrame* start() {
-    writeFile(box.programFolder + u"/qset.ini"_qs,
-              ("[Settings]\r\nDataPath=" + kSampleDisc + "\r\nBookmark=" + bookmarkFile + "\r\n").toUtf8());
-    return box.start();
-  }
-};
+// The program on the sample disc with the stand-in components and a bookmark file of its own.
+CMainFrame* startOnSampleDisc(ViewSandbox& box) {
+  box.useDataFolder(kSampleDisc);
+  return box.start();
+}
 
 std::optional<bookmarks::BookmarkList> readBack(const QString& path) {
   QFile file(path);
@@ -55,8 +43,8 @@ const bookmarks::CBMPeriodic* findPeriodic(const bookmarks::BookmarkList& list, 
 }  // namespace
 
 TEST(MainViewWiring, SearchTypedWordGoesToItsTopicAndIsKeptForTheNextSearch) {
-  SampleDiscProgram program;
-  CMainFrame* frame = program.start();
+  ViewSandbox box;
+  CMainFrame* frame = startOnSampleDisc(box);
   ASSERT_NE(frame, nullptr);
   CQuillet2View* view = frame->view();
   ASSERT_TRUE(view->commandState(view::cmd::kSearch).enabled);
@@ -96,10 +84,10 @@ TEST(MainViewWiring, SearchTypedWordGoesToItsTopicAndIsKeptForTheNextSearch) {
 }
 
 TEST(MainViewWiring, PeriodicTableBookmarkIsWrittenReadBackAndTakesTheViewBack) {
-  SampleDiscProgram program;
+  ViewSandbox box;
   const QString name = u"Πίνακας για το μάθημα"_qs;
   {
-    CMainFrame* frame = program.start();
+    CMainFrame* frame = startOnSampleDisc(box);
     ASSERT_NE(frame, nullptr);
     CQuillet2View* view = frame->view();
     EXPECT_FALSE(view->commandState(view::cmd::kAddBookmark).enabled) << "nothing to mark on the main menu";
@@ -107,16 +95,11 @@ TEST(MainViewWiring, PeriodicTableBookmarkIsWrittenReadBackAndTakesTheViewBack) 
 
     view->ShowPeriodicTable();
     ASSERT_TRUE(view->commandState(view::cmd::kAddBookmark).enabled);
-    whenOpen<bookmarks::CBookmarkDlg>([&](bookmarks::CBookmarkDlg& dialog) {
-      QTest::keyClick(dialog.nameEdit(), Qt::Key_A, Qt::ControlModifier);
-      typeText(dialog.nameEdit(), name);
-      QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-    });
-    view->runCommand(view::cmd::kAddBookmark);
+    addBookmark(*view, name);
 
     // Written at once, and what was written reads back as the table's state (the stand-in
     // table reports mode 3 and extra 17).
-    const auto written = readBack(program.bookmarkFile);
+    const auto written = readBack(box.bookmarkFile);
     ASSERT_TRUE(written.has_value());
     const bookmarks::CBMPeriodic* mark = findPeriodic(*written, name);
     ASSERT_NE(mark, nullptr);
@@ -126,21 +109,14 @@ TEST(MainViewWiring, PeriodicTableBookmarkIsWrittenReadBackAndTakesTheViewBack) 
     // From another screen, Go to brings the table back with that state.
     view->OpenSection(2, 0);
     ASSERT_EQ(view->screen(), CQuillet2View::Topics);
-    whenOpen<bookmarks::CBookmarkDlg>([&](bookmarks::CBookmarkDlg& dialog) {
-      if (!dialog.tree()->isVisible()) QTest::mouseClick(dialog.advancedButton(), Qt::LeftButton);
-      QTreeWidgetItem* item = bookmarks::fixtures::findItem(dialog.tree(), name);
-      ASSERT_NE(item, nullptr);
-      bookmarks::fixtures::clickItem(dialog.tree(), item);
-      QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-    });
-    view->runCommand(view::cmd::kGoToBookmark);
+    goToBookmark(*view, name);
     EXPECT_EQ(view->screen(), CQuillet2View::PeriodicTable);
     EXPECT_TRUE(callLog(view->components()->periodTable()).contains(u"SetState(3,17)"_qs))
         << callLog(view->components()->periodTable()).toStdString();
-    EXPECT_TRUE(program.box.shownTexts().isEmpty()) << program.box.shownTexts().join(u'|').toStdString();
-    program.box.app.reset();  // the program ends: the list is saved once more
+    EXPECT_TRUE(box.shownTexts().isEmpty()) << box.shownTexts().join(u'|').toStdString();
+    box.app.reset();  // the program ends: the list is saved once more
   }
-  const auto atExit = readBack(program.bookmarkFile);
+  const auto atExit = readBack(box.bookmarkFile);
   ASSERT_TRUE(atExit.has_value());
   EXPECT_NE(findPeriodic(*atExit, name), nullptr);
 }
