@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "host/core/StartupRules.h"
 
 using namespace vantorel::host;
@@ -14,43 +16,27 @@ TEST(StartupRules, InstallFolderComparesWithoutLetterCase) {
   EXPECT_EQ(registryKeyPath(), "HKEY_LOCAL_MACHINE\\Software\\Halvenor\\Vantorel Greek\\Ostrevan Edition");
 }
 
-TEST(StartupRules, PlacementDefaultsAndSizeValues) {
-  // No saved Size: centred on a wide screen, whatever rectangle happens to be stored.
-  SavedPlacement saved;
-  saved.left = 5;
-  saved.right = 9;
-  Placement p = decidePlacement(saved, 1024, 768);
-  EXPECT_EQ(p.size, 0);
-  EXPECT_EQ(p.left, 192);
-  EXPECT_EQ(p.top, 144);
-  EXPECT_EQ(p.right, 832);
-  EXPECT_EQ(p.bottom, 624);
-  EXPECT_EQ(p.splitter, 216);
-  // Exactly 700 is wide enough to centre; 699 is not and gives maximised at 0,0.
-  p = decidePlacement({}, 700, 1000);
-  EXPECT_EQ(p.size, 0);
-  EXPECT_EQ(p.left, 30);
-  EXPECT_EQ(p.top, 260);
-  EXPECT_EQ(p.right, 670);
-  p = decidePlacement({}, 699, 1000);
-  EXPECT_EQ(p.size, 2);
-  EXPECT_EQ(p.left, 0);
-  EXPECT_EQ(p.right, 640);
-  // A saved Size other than 0 or 2 reads as 2; missing rectangle values take their defaults.
-  saved = {};
-  saved.size = 1;
-  saved.splitter = 300;
-  saved.top = 12;
-  p = decidePlacement(saved, 1024, 768);
-  EXPECT_EQ(p.size, 2);
-  EXPECT_EQ(p.splitter, 300);
-  EXPECT_EQ(p.left, 0);
-  EXPECT_EQ(p.top, 12);
-  EXPECT_EQ(p.right, 640);
-  EXPECT_EQ(p.bottom, 480);
-  saved.size = 0;
-  saved.left = 0xFFFFFFF6;  // -10 as a DWORD
-  EXPECT_EQ(decidePlacement(saved, 1024, 768).left, -10);
+TEST(StartupRules, PlacementFromTheSavedValuesAndTheScreen) {
+  const std::optional<uint32_t> no;
+  const struct {
+    const char* what;
+    SavedPlacement saved;  // splitter, size, left, top, right, bottom
+    int screenWidth, screenHeight;
+    Placement placement;  // the same order
+  } rows[] = {
+      {"no Size: centred, stored rectangle ignored", {no, no, 5, no, 9, no}, 1024, 768, {216, 0, 192, 144, 832, 624}},
+      {"exactly 700 wide is enough to centre", {}, 700, 1000, {216, 0, 30, 260, 670, 740}},
+      {"699 is not: maximised at 0,0", {}, 699, 1000, {216, 2, 0, 0, 640, 480}},
+      {"odd Size reads as 2, missing values default", {300, 1, no, 12, no, no}, 1024, 768, {300, 2, 0, 12, 640, 480}},
+      {"-10 as a DWORD", {no, 0, 0xFFFFFFF6, no, no, no}, 1024, 768, {216, 0, -10, 0, 640, 480}},
+  };
+  const auto fields = [](const Placement& p) {
+    return std::array{p.splitter, p.size, p.left, p.top, p.right, p.bottom};
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    EXPECT_EQ(fields(decidePlacement(row.saved, row.screenWidth, row.screenHeight)), fields(row.placement));
+  }
 }
 
 TEST(StartupRules, ScreenSizeRules) {
