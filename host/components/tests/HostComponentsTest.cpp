@@ -55,13 +55,12 @@ TEST(HostComponents, RegistersEachComponentOnceAndCreatesThemInOrder) {
   Host host;
   ASSERT_EQ(host.create(), HostComponents::Outcome::Ready) << host.box.shownTexts().join(u'|').toStdString();
   EXPECT_TRUE(host.box.boxes.shown().empty());
-  for (const QString& file : componenttest::kAllFiles) {
-    const std::string clsid = file == u"tabrelgk.ocx"_qs    ? com::ids::kTabrelClass.toString()
-                              : file == u"brovikgk.ocx"_qs  ? com::ids::kBrovikClass.toString()
-                              : file == u"dravixgk.ocx"_qs  ? com::ids::kDravixClass.toString()
-                              : file == u"kestringk.ocx"_qs ? com::ids::kKestrinClass.toString()
-                                                            : com::ids::kFennickClass.toString();
-    EXPECT_EQ(com::registeredServerPath(*com::Guid::parse(clsid)),
+  for (const auto& [file, clsid] : {std::pair{u"tabrelgk.ocx"_qs, com::ids::kTabrelClass},
+                                    {u"brovikgk.ocx"_qs, com::ids::kBrovikClass},
+                                    {u"dravixgk.ocx"_qs, com::ids::kDravixClass},
+                                    {u"kestringk.ocx"_qs, com::ids::kKestrinClass},
+                                    {u"fennickgk.ocx"_qs, com::ids::kFennickClass}}) {
+    EXPECT_EQ(com::registeredServerPath(clsid),
               QFileInfo(host.box.componentFolder + file).canonicalFilePath().toStdString());
   }
   struct Kept {
