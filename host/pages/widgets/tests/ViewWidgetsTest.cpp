@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QThreadPool>
 
 #include "host/pages/TopicPages.h"
 #include "host/pages/widgets/CPictureButton.h"
@@ -43,6 +44,9 @@ class ViewWidgets : public ::testing::Test {
     widgets_ = PageWidgets::of(*view_);
     ASSERT_NE(widgets_, nullptr);
   }
+
+  // Qt's painting threads end with the test, not a moment before the program's leak check.
+  void TearDown() override { QThreadPool::globalInstance()->waitForDone(); }
 
   // Shows `html` in the page browser on the topic screen of section 1.
   void showPage(const QByteArray& html) {
