@@ -17,6 +17,7 @@
 #include "host/components/HostComponents.h"
 #include "host/core/StartupRules.h"
 #include "host/pages/TopicPages.h"
+#include "host/tests/HeadlessStart.h"
 #include "host/view/CQuillet2View.h"
 #include "platform/com/Creation.h"
 #include "platform/registry/Registry.h"
@@ -50,31 +51,20 @@ struct Program {
         ("[Settings]\r\nDataPath=" + QStringLiteral(DISC_DIR) + "\r\nBookmark=" + dir.filePath(u"b.dat"_qs) + "\r\n")
             .toUtf8());
     if (!ini.commit()) return;
-    CQuillet2App::Environment env;
-    env.programPath = program + u"/pelorin"_qs;
-    env.tempFolder = dir.path() + u'/';
-    env.showSplash = false;
-    env.wait = [](int) {};
-    env.findFolder = [](QWidget*, int) { return std::nullopt; };
-    env.createMainFrame = [](CQuillet2App& a) -> std::unique_ptr<QWidget> {
-      auto frame = std::make_unique<CMainFrame>(a);
-      auto* v = new CQuillet2View(a);
-      frame->setView(v);
-      v->OnInitialUpdate();
-      frame->resize(1024, 740);
-      frame->show();
-      return frame;
-    };
-    app = std::make_unique<CQuillet2App>(env);
+    app = std::make_unique<CQuillet2App>(
+        host::testing::headlessStart(program + u"/pelorin"_qs, dir.path() + u'/', {1024, 740}));
     if (!app->InitInstance()) return;
     view = static_cast<CMainFrame*>(app->mainFrame())->view();
     view->OpenSection(2, 0);
   }
 };
 
+// Started on first use and ended in main, while the application object still exists.
+std::unique_ptr<Program> running;
+
 Program& program() {
-  static Program once;
-  return once;
+  if (!running) running = std::make_unique<Program>();
+  return *running;
 }
 
 void showPage(benchmark::State& state, int page) {
@@ -115,5 +105,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  running.reset();
   return 0;
 }

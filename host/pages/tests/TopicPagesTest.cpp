@@ -19,6 +19,7 @@
 #include "host/components/HostComponents.h"
 #include "host/core/StartupRules.h"
 #include "host/pages/TopicPages.h"
+#include "host/tests/HeadlessStart.h"
 #include "host/view/CQuillet2View.h"
 #include "host/view/Commands.h"
 #include "host/view/core/Sections.h"
@@ -75,23 +76,8 @@ struct Program {
   }
 
   bool start() {
-    CQuillet2App::Environment env;
-    env.programPath = dir.filePath(u"program/pelorin"_qs);
-    env.tempFolder = tempFolder + u'/';
-    env.showSplash = false;
-    env.wait = [](int) {};
-    env.findFolder = [](QWidget*, int) { return std::nullopt; };
-    env.createMainFrame = [](CQuillet2App& a) -> std::unique_ptr<QWidget> {
-      auto f = std::make_unique<CMainFrame>(a);
-      auto* v = new CQuillet2View(a);
-      f->setView(v);
-      v->OnInitialUpdate();
-      f->resize(1024, 740);
-      f->show();
-      (void)QTest::qWaitForWindowExposed(f.get());
-      return f;
-    };
-    app = std::make_unique<CQuillet2App>(env);
+    app = std::make_unique<CQuillet2App>(
+        host::testing::headlessStart(dir.filePath(u"program/pelorin"_qs), tempFolder + u'/', {1024, 740}));
     if (!app->InitInstance()) return false;
     frame = static_cast<CMainFrame*>(app->mainFrame());
     view = frame->view();

@@ -19,6 +19,7 @@
 #include "host/bookmarks/tests/DialogDriver.h"
 #include "host/components/HostComponents.h"
 #include "host/core/StartupRules.h"
+#include "host/tests/HeadlessStart.h"
 #include "host/view/CQuillet2View.h"
 #include "host/view/Commands.h"
 #include "platform/com/Creation.h"
@@ -96,26 +97,10 @@ struct ViewSandbox {
 
   // Runs the program's start-up with a real frame and view (not shown unless `show`).
   CMainFrame* start(bool show = true, QSize size = {800, 600}) {
-    CQuillet2App::Environment env;
-    env.programPath = programFolder + u"/pelorin"_qs;
-    env.tempFolder = dir.filePath(u"tmp"_qs) + u'/';
-    QDir().mkpath(env.tempFolder);
-    env.showSplash = false;
-    env.wait = [](int) {};
-    env.findFolder = [](QWidget*, int) { return std::nullopt; };
-    env.createMainFrame = [show, size](CQuillet2App& a) -> std::unique_ptr<QWidget> {
-      auto frame = std::make_unique<CMainFrame>(a);
-      auto* view = new CQuillet2View(a);
-      frame->setView(view);
-      view->OnInitialUpdate();
-      frame->resize(size);
-      if (show) {
-        frame->show();
-        (void)QTest::qWaitForWindowExposed(frame.get());
-      }
-      return frame;
-    };
-    app = std::make_unique<CQuillet2App>(env);
+    const QString tempFolder = dir.filePath(u"tmp"_qs) + u'/';
+    QDir().mkpath(tempFolder);
+    app = std::make_unique<CQuillet2App>(
+        host::testing::headlessStart(programFolder + u"/pelorin"_qs, tempFolder, size, show));
     if (!app->InitInstance()) return nullptr;
     return static_cast<CMainFrame*>(app->mainFrame());
   }
