@@ -291,11 +291,11 @@ class KeepsAttributeStyle : public Base {
  public:
   using Base::Base;
   void parse_attributes() override {
-    litehtml::style sheets = this->m_style;
+    litehtml::style sheets = std::move(this->m_style);
     this->m_style.clear();
     Base::parse_attributes();
-    attributes_ = this->m_style;
-    this->m_style = sheets;
+    attributes_ = std::move(this->m_style);
+    this->m_style = std::move(sheets);
     this->m_style.combine(attributes_);
   }
   void refresh_styles() override {
