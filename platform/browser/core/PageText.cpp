@@ -34,7 +34,14 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 
 size_t findIgnoringCase(std::string_view text, std::string_view what, size_t from) {
   if (what.empty() || text.size() < what.size()) return std::string_view::npos;
+  const char first = what.front();
+  const bool caseless = lower(first) == first && !(first >= 'a' && first <= 'z');
   for (size_t i = from; i + what.size() <= text.size(); ++i) {
+    // A first character without case ('<' of a tag) is found by the library's own search.
+    if (caseless) {
+      i = text.find(first, i);
+      if (i == std::string_view::npos || i + what.size() > text.size()) break;
+    }
     if (equalsIgnoringCase(text.substr(i, what.size()), what)) return i;
   }
   return std::string_view::npos;
