@@ -1,5 +1,6 @@
 #include "platform/codepage/Cp1253.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/codepage/Utf8.h"
@@ -72,9 +73,31 @@ std::optional<unsigned char> fromUnicode(char32_t ch) {
 }
 
 std::string toUtf8(std::string_view cp1253) {
-  std::string out;
-  out.reserve(cp1253.size() * 2);
-  for (char b : cp1253) appendUtf8(out, toUnicode(static_cast<unsigned char>(b)));
+  // The UTF-8 form of each byte of the upper half (at most three bytes, then the length).
+  static const std::array<std::array<char, 4>, 128> kUpperUtf8 = [] {
+    std::array<std::array<char, 4>, 128> table{};
+    for (size_t i = 0; i < table.size(); ++i) {
+      std::string bytes;
+      appendUtf8(bytes, kUpperHalf[i]);
+      std::copy(bytes.begin(), bytes.end(), table[i].begin());
+      table[i][3] = static_cast<char>(bytes.size());
+    }
+    return table;
+  }();
+  // Pages are long: written through a pointer into room for the longest outcome, then trimmed.
+  std::string out(cp1253.size() * 3, '\0');
+  char* to = out.data();
+  for (const char b : cp1253) {
+    const auto byte = static_cast<unsigned char>(b);
+    if (byte < 0x80) {
+      *to++ = b;
+    } else {
+      const std::array<char, 4>& utf8 = kUpperUtf8[byte - 0x80];
+      std::copy_n(utf8.begin(), 3, to);
+      to += utf8[3];
+    }
+  }
+  out.resize(static_cast<size_t>(to - out.data()));
   return out;
 }
 
