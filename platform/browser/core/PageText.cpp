@@ -154,12 +154,10 @@ std::string limitNesting(std::string_view html, int maxDepth) {
 std::string limitWordLength(std::string_view html, size_t maxLength) {
   std::string out;
   out.reserve(html.size() + html.size() / std::max<size_t>(maxLength, 1));
-  size_t word = 0;  // length of the word being copied
   size_t lastAmpersand = std::string_view::npos;
   size_t i = 0;
   while (i < html.size()) {
-    const char c = html[i];
-    if (c == '<') {
+    if (html[i] == '<') {
       // A tag, comment or raw-text element is copied whole; it also ends the word.
       size_t end = tagEnd(html, i);
       if (html.compare(i, 4, "<!--") == 0) {
@@ -168,34 +166,53 @@ std::string limitWordLength(std::string_view html, size_t maxLength) {
       } else {
         size_t nameEnd = i + 1;
         while (nameEnd < html.size() && isNameChar(html[nameEnd])) ++nameEnd;
-        const std::string name = lowered(html.substr(i + 1, nameEnd - i - 1));
-        if (name == "script" || name == "style") {
-          const size_t close = findIgnoringCase(html, "</" + name, end);
+        const std::string_view name = html.substr(i + 1, nameEnd - i - 1);
+        if (equalsIgnoringCase(name, "script") || equalsIgnoringCase(name, "style")) {
+          const size_t close = findIgnoringCase(html, "</" + lowered(name), end);
           end = close == std::string_view::npos ? html.size() : close;
         }
       }
       out.append(html.substr(i, end - i));
       i = end;
-      word = 0;
       continue;
     }
-    if (isSpace(c)) {
-      word = 0;
-    } else {
-      if (c == '&') lastAmpersand = out.size();
-      // Not inside a character reference ("&amp;" stays whole).
-      const bool inReference = lastAmpersand != std::string_view::npos && out.size() - lastAmpersand < 12 &&
-                               out.find(';', lastAmpersand) == std::string::npos;
-      // Not inside a UTF-8 sequence either.
-      const bool continuation = (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-      if (word >= maxLength && !inReference && !continuation) {
-        out += ' ';
-        word = 0;
+    // The text up to the next tag, copied at once when none of its words is too long.
+    const size_t stop = std::min(html.find('<', i), html.size());
+    const std::string_view text = html.substr(i, stop - i);
+    i = stop;
+    size_t word = 0;  // length of the word being read
+    bool tooLong = false;
+    for (const char c : text) {
+      word = isSpace(c) ? 0 : word + 1;
+      if (word > maxLength) {
+        tooLong = true;
+        break;
       }
-      ++word;
     }
-    out += c;
-    ++i;
+    if (!tooLong) {
+      if (const size_t amp = text.rfind('&'); amp != std::string_view::npos) lastAmpersand = out.size() + amp;
+      out.append(text);
+      continue;
+    }
+    word = 0;
+    for (const char c : text) {
+      if (isSpace(c)) {
+        word = 0;
+      } else {
+        if (c == '&') lastAmpersand = out.size();
+        // Not inside a character reference ("&amp;" stays whole).
+        const bool inReference = lastAmpersand != std::string_view::npos && out.size() - lastAmpersand < 12 &&
+                                 out.find(';', lastAmpersand) == std::string::npos;
+        // Not inside a UTF-8 sequence either.
+        const bool continuation = (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+        if (word >= maxLength && !inReference && !continuation) {
+          out += ' ';
+          word = 0;
+        }
+        ++word;
+      }
+      out += c;
+    }
   }
   return out;
 }
