@@ -1,6 +1,7 @@
 // Our speed changes to the layout engine (see third_party/litehtml/README.md) must give the same
 // styles as the engine's own way: rules matched by tag, declarations parsed once per rule,
-// inherited lookups that skip names no style holds, text split as UTF-8.
+// inherited lookups that skip names no style (or no ancestor's style) holds, unset properties
+// taking their defaults, shorthands expanded, text split as UTF-8.
 #include <gtest/gtest.h>
 #include <litehtml/litehtml.h>
 
@@ -91,6 +92,73 @@ TEST_F(LayoutEngine, InheritedLookupsReachTheWordsOnlyForNamesSomeElementHolds) 
   EXPECT_EQ(property(word, "-vantorel-never-set", true), "(none)");
   const char* fallback = word->get_style_property("-vantorel-never-set", true, "fallback");
   EXPECT_STREQ(fallback, "fallback");
+}
+
+TEST_F(LayoutEngine, AnInheritedLookupFollowsAnAncestorsStyleChange) {
+  // The hovered link gains a property none of its descendants' ancestors had when their styles
+  // were first worked out; the word inside must see it once the link's style changes.
+  ASSERT_TRUE(load(R"(<html><head><style> a:hover { letter-spacing: 3px; } </style></head>
+    <body><a href="x.htm"><font><b>word</b></font></a></body></html>)"));
+  const element::ptr b = find("b");
+  ASSERT_TRUE(b && b->get_children_count() > 0);
+  const element::ptr word = b->get_child(0);
+  EXPECT_EQ(property(word, "letter-spacing", true), "(none)");
+  const litehtml::position at = word->get_placement();
+  litehtml::position::vector redraw;
+  doc_->on_mouse_over(at.x + 1, at.y + 1, at.x + 1, at.y + 1, redraw);
+  EXPECT_EQ(property(find("a"), "letter-spacing"), "3px");
+  EXPECT_EQ(property(word, "letter-spacing", true), "3px");
+  EXPECT_EQ(property(b, "letter-spacing", true), "3px");
+  doc_->on_mouse_leave(redraw);
+  EXPECT_EQ(property(word, "letter-spacing", true), "(none)");
+}
+
+TEST_F(LayoutEngine, UnsetPropertiesTakeTheirDefaultsAndSetOnesTheirValues) {
+  ASSERT_TRUE(load(R"(<html><body><div><span>x</span></div>
+    <p style="float: left; position: relative; visibility: hidden; white-space: pre">y</p>
+    <ul><li style="list-style-type: square">z</li></ul></body></html>)"));
+  const element::ptr span = find("span");
+  ASSERT_TRUE(span);
+  EXPECT_EQ(span->get_display(), litehtml::display_inline);
+  EXPECT_EQ(span->get_element_position(), litehtml::element_position_static);
+  EXPECT_EQ(span->get_float(), litehtml::float_none);
+  EXPECT_EQ(span->get_visibility(), litehtml::visibility_visible);
+  EXPECT_EQ(span->get_white_space(), litehtml::white_space_normal);
+  EXPECT_EQ(span->get_clear(), litehtml::clear_none);
+  const element::ptr p = find("p");
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->get_display(), litehtml::display_block);
+  EXPECT_EQ(p->get_element_position(), litehtml::element_position_relative);
+  EXPECT_EQ(p->get_float(), litehtml::float_left);
+  EXPECT_EQ(p->get_visibility(), litehtml::visibility_hidden);
+  EXPECT_EQ(p->get_white_space(), litehtml::white_space_pre);
+  EXPECT_EQ(find("li")->get_display(), litehtml::display_list_item);
+
+  // A keyword property's list, worked out when compiling.
+  static constexpr litehtml::keyword_list words("thin;medium;thick", "medium", -1);
+  static_assert(words.unset == 1);
+  EXPECT_EQ(words.of(nullptr), 1);
+  EXPECT_EQ(words.of("thick"), 2);
+  EXPECT_EQ(words.of("wide"), -1);
+}
+
+TEST_F(LayoutEngine, ShorthandsExpandAndOtherNamesAreKeptAsTheyAre) {
+  ASSERT_TRUE(load(R"(<html><body><p style="margin: 1px 2px; border: 4px solid red;
+    font: bold 12px serif; background: #00ff00; list-style: square inside; color: blue;
+    font-size: 14px; border-top-width: 5px">x</p></body></html>)"));
+  const element::ptr p = find("p");
+  EXPECT_EQ(property(p, "margin-top"), "1px");
+  EXPECT_EQ(property(p, "margin-left"), "2px");
+  EXPECT_EQ(property(p, "margin"), "(none)");
+  EXPECT_EQ(property(p, "border-left-style"), "solid");
+  EXPECT_EQ(property(p, "border-bottom-width"), "4px");
+  EXPECT_EQ(property(p, "border-top-width"), "5px");
+  EXPECT_EQ(property(p, "font-weight"), "bold");
+  EXPECT_EQ(property(p, "font-size"), "14px");
+  EXPECT_EQ(property(p, "background-color"), "#00ff00");
+  EXPECT_EQ(property(p, "list-style-type"), "square");
+  EXPECT_EQ(property(p, "list-style-position"), "inside");
+  EXPECT_EQ(property(p, "color"), "blue");
 }
 
 TEST_F(LayoutEngine, TextSplitsIntoTheSameWordsAndSpaces) {
