@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/browser/core/Html32.h"
@@ -331,25 +333,36 @@ void EmbeddedElement::parse_attributes() {
 
 std::shared_ptr<element> createHtml32Element(const char* tag, const std::shared_ptr<litehtml::document>& doc,
                                              const Html32Notes& notes) {
-  const std::string t(tag ? tag : "");
-  if (t == "body") return make<BodyElement>(doc, notes);
-  if (t == "font") return make<FontElement>(doc);
-  if (t == "a") return make<AnchorElement>(doc, notes);
-  if (t == "table") return make<TableElement>(doc);
-  if (t == "tr") return make<RowElement>(doc);
-  if (t == "td" || t == "th") return make<CellElement>(doc);
-  if (t == "img") return make<ImageElement>(doc);
-  if (t == "br") return make<BreakElement>(doc);
-  if (t == "hr") return make<RuleElement>(doc);
-  if (t == "div") return make<DivElement>(doc);
-  if (t == "p") return make<ParaElement>(doc);
-  if (t == "h1" || t == "h2" || t == "h3" || t == "h4" || t == "h5" || t == "h6" || t == "caption") {
-    return make<AlignedElement>(doc);
-  }
-  if (t == "embed" || t == "object") {
-    auto embedded = make<EmbeddedElement>(doc);
-    if (notes.embedded) notes.embedded(embedded);
-    return embedded;
+  enum class Kind { Body, Font, Anchor, Table, Row, Cell, Image, Break, Rule, Div, Para, Aligned, Embedded };
+  // Asked once per element of a page, most often for tags that are none of these.
+  static const std::unordered_map<std::string_view, Kind> kinds{
+      {"body", Kind::Body},       {"font", Kind::Font},      {"a", Kind::Anchor},       {"table", Kind::Table},
+      {"tr", Kind::Row},          {"td", Kind::Cell},        {"th", Kind::Cell},        {"img", Kind::Image},
+      {"br", Kind::Break},        {"hr", Kind::Rule},        {"div", Kind::Div},        {"p", Kind::Para},
+      {"h1", Kind::Aligned},      {"h2", Kind::Aligned},     {"h3", Kind::Aligned},     {"h4", Kind::Aligned},
+      {"h5", Kind::Aligned},      {"h6", Kind::Aligned},     {"caption", Kind::Aligned}, {"embed", Kind::Embedded},
+      {"object", Kind::Embedded},
+  };
+  const auto kind = kinds.find(tag ? std::string_view(tag) : std::string_view());
+  if (kind == kinds.end()) return nullptr;
+  switch (kind->second) {
+    case Kind::Body: return make<BodyElement>(doc, notes);
+    case Kind::Font: return make<FontElement>(doc);
+    case Kind::Anchor: return make<AnchorElement>(doc, notes);
+    case Kind::Table: return make<TableElement>(doc);
+    case Kind::Row: return make<RowElement>(doc);
+    case Kind::Cell: return make<CellElement>(doc);
+    case Kind::Image: return make<ImageElement>(doc);
+    case Kind::Break: return make<BreakElement>(doc);
+    case Kind::Rule: return make<RuleElement>(doc);
+    case Kind::Div: return make<DivElement>(doc);
+    case Kind::Para: return make<ParaElement>(doc);
+    case Kind::Aligned: return make<AlignedElement>(doc);
+    case Kind::Embedded: {
+      auto embedded = make<EmbeddedElement>(doc);
+      if (notes.embedded) notes.embedded(embedded);
+      return embedded;
+    }
   }
   return nullptr;
 }

@@ -203,11 +203,12 @@ int PageContainer::text_width(const litehtml::tchar_t* text, litehtml::uint_ptr 
   Font* f = fontOf(hFont);
   if (!f || !text) return 0;
   constexpr size_t kMaxRemembered = 50000;
-  auto it = f->widths.find(text);
+  const std::string_view word(text);
+  auto it = f->widths.find(word);
   if (it != f->widths.end()) return it->second;
   if (f->widths.size() >= kMaxRemembered) f->widths.clear();
   const int width = f->metrics.horizontalAdvance(fromUtf8(text));
-  f->widths.emplace(text, width);
+  f->widths.emplace(word, width);
   return width;
 }
 
@@ -221,7 +222,7 @@ void PageContainer::draw_text(litehtml::uint_ptr hdc, const litehtml::tchar_t* t
   // The words of a page come back on every paint: each is shaped once per face, and drawn in the
   // pen of the moment.
   constexpr size_t kMaxShaped = 20000;
-  auto it = f->shaped.find(text);
+  auto it = f->shaped.find(std::string_view(text));
   if (it == f->shaped.end()) {
     if (f->shaped.size() >= kMaxShaped) f->shaped.clear();
     QTextLayout layout(fromUtf8(text), f->font);

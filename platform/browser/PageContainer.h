@@ -15,6 +15,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -111,12 +113,19 @@ class PageContainer : public litehtml::document_container {
     int rise = 0;
     qreal width = 0;
   };
+  // Words are looked up as they come from the engine, without making a string of each.
+  struct WordHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view word) const { return std::hash<std::string_view>{}(word); }
+  };
+  template <typename Value>
+  using WordMap = std::unordered_map<std::string, Value, WordHash, std::equal_to<>>;
   struct Font {
     QFont font;
     QFontMetrics metrics{font};
     int ascent = 0;
-    std::unordered_map<std::string, int> widths;
-    std::unordered_map<std::string, Shaped> shaped;
+    WordMap<int> widths;
+    WordMap<Shaped> shaped;
   };
   [[nodiscard]] Font* fontOf(litehtml::uint_ptr handle);
   [[nodiscard]] static std::shared_ptr<Font> sharedFont(const QFont& font);
