@@ -178,6 +178,9 @@ TEST_F(LayoutEngine, TextSplitsIntoTheSameWordsAndSpaces) {
   const std::string cut = std::string("ab") + "\xE6\xBC";
   split(cut.c_str());
   EXPECT_EQ(parts, (std::vector<std::string>{"w:" + cut}));
+  // A two-byte lead takes the byte after it along, whatever that byte is, as the engine always did.
+  split("a\xCE b");
+  EXPECT_EQ(parts, (std::vector<std::string>{"w:a\xCE b"}));
   split("");
   EXPECT_TRUE(parts.empty());
 }
