@@ -10,10 +10,12 @@
 #include <QPainter>
 #include <QPointer>
 #include <QTextBoundaryFinder>
+#include <QThreadPool>
 #include <QTimer>
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <utility>
 
 namespace vantorel::browser {
 namespace {
@@ -29,6 +31,19 @@ int distanceTo(const QRect& rect, const QPoint& p) {
   return dy * 4 + dx;
 }
 
+// A long page is a tree of some hundred thousand small objects, and freeing it takes a good part
+// of the time a new page takes to appear: the old tree is freed on a worker thread while the new
+// page is laid out. The document itself goes here and now (it hands its fonts back to the
+// container); its elements hold nothing of the window's or the container's, and nothing else
+// holds them once the document is gone.
+void retire(std::shared_ptr<litehtml::document> doc) {
+  if (!doc || doc.use_count() != 1) return;  // still shown or printed elsewhere: freed there
+  litehtml::element::ptr root = doc->root();
+  doc.reset();
+  if (!root || root.use_count() != 1) return;
+  QThreadPool::globalInstance()->start([root = std::move(root)]() mutable { root.reset(); });
+}
+
 }  // namespace
 
 PageCanvas::PageCanvas(PageContainer& container, QWidget* parent) : QWidget(parent), container_(container) {
@@ -40,7 +55,7 @@ PageCanvas::PageCanvas(PageContainer& container, QWidget* parent) : QWidget(pare
 PageCanvas::~PageCanvas() = default;
 
 void PageCanvas::setDocument(std::shared_ptr<litehtml::document> doc, int width, int viewportHeight) {
-  doc_ = std::move(doc);
+  retire(std::exchange(doc_, std::move(doc)));
   selection_.reset();
   pressed_ = selecting_ = false;
   relayout(width, viewportHeight);

@@ -1,6 +1,7 @@
 // Navigation as the host and the user drive it: BeforeNavigate with its Cancel, links as the page
 // writes them, the cache flags, the link rules, refreshes and pages that are not there.
 #include <QImage>
+#include <QThreadPool>
 
 #include "platform/browser/tests/BrowserFixture.h"
 #include "platform/shell/Shell.h"
@@ -40,6 +41,22 @@ TEST_F(Navigation, AClickedLinkReportsItsAddressAsThePageWritesIt) {
   EXPECT_EQ(events_, QStringList{u"BeforeNavigate(\"biga.htm\", 0, \"\", (empty), \"\", false)"_qs});
   EXPECT_EQ(browser_->title(), u"big"_qs);
   EXPECT_EQ(browser_->currentPath(), dir_.filePath(u"biga.htm"_qs));
+}
+
+TEST_F(Navigation, TheShownPageIsFreedOnceTheNextIsShownAndTheNewOneStays) {
+  const QString first = write(u"first.htm"_qs, kFirst);
+  write(u"biga.htm"_qs, "<HTML><HEAD><TITLE>big</TITLE></HEAD><BODY><P>Big <B>page</B></P></BODY></HTML>");
+  navigate(first);
+  ASSERT_TRUE(browser_->canvas()->document());
+  const std::weak_ptr<litehtml::element> oldRoot = browser_->canvas()->document()->root();
+  ASSERT_FALSE(oldRoot.expired());
+  click(u"enlarge"_qs);
+  const std::weak_ptr<litehtml::element> newRoot = browser_->canvas()->document()->root();
+  QThreadPool::globalInstance()->waitForDone();
+  EXPECT_TRUE(oldRoot.expired());
+  EXPECT_FALSE(newRoot.expired());
+  EXPECT_EQ(browser_->title(), u"big"_qs);
+  EXPECT_TRUE(shownText().startsWith(u"Big page"_qs));
 }
 
 TEST_F(Navigation, TheHostsOwnNavigateReportsTheFullPathAndItsFlags) {
