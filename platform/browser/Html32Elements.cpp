@@ -336,11 +336,11 @@ std::shared_ptr<element> createHtml32Element(const char* tag, const std::shared_
   enum class Kind { Body, Font, Anchor, Table, Row, Cell, Image, Break, Rule, Div, Para, Aligned, Embedded };
   // Asked once per element of a page, most often for tags that are none of these.
   static const std::unordered_map<std::string_view, Kind> kinds{
-      {"body", Kind::Body},       {"font", Kind::Font},      {"a", Kind::Anchor},       {"table", Kind::Table},
-      {"tr", Kind::Row},          {"td", Kind::Cell},        {"th", Kind::Cell},        {"img", Kind::Image},
-      {"br", Kind::Break},        {"hr", Kind::Rule},        {"div", Kind::Div},        {"p", Kind::Para},
-      {"h1", Kind::Aligned},      {"h2", Kind::Aligned},     {"h3", Kind::Aligned},     {"h4", Kind::Aligned},
-      {"h5", Kind::Aligned},      {"h6", Kind::Aligned},     {"caption", Kind::Aligned}, {"embed", Kind::Embedded},
+      {"body", Kind::Body},       {"font", Kind::Font},  {"a", Kind::Anchor},        {"table", Kind::Table},
+      {"tr", Kind::Row},          {"td", Kind::Cell},    {"th", Kind::Cell},         {"img", Kind::Image},
+      {"br", Kind::Break},        {"hr", Kind::Rule},    {"div", Kind::Div},         {"p", Kind::Para},
+      {"h1", Kind::Aligned},      {"h2", Kind::Aligned}, {"h3", Kind::Aligned},      {"h4", Kind::Aligned},
+      {"h5", Kind::Aligned},      {"h6", Kind::Aligned}, {"caption", Kind::Aligned}, {"embed", Kind::Embedded},
       {"object", Kind::Embedded},
   };
   const auto kind = kinds.find(tag ? std::string_view(tag) : std::string_view());
