@@ -1,0 +1,60 @@
+#ifndef LH_PARSED_HTML_H
+#define LH_PARSED_HTML_H
+
+// Vantorel: gumbo's parse of a page, for a long page in two pieces parsed at the same time.
+
+#include <gumbo.h>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace litehtml
+{
+	// The parse of a page. A long page is cut before a block that starts at the top level of its
+	// body, and the two pieces are parsed at once, the second on a thread of its own:
+	//  - the first piece is the page up to the cut;
+	//  - the second is the page's head and body tag, then the rest of the page.
+	// A marker element put at the end of the first piece and after the body tag of the second
+	// shows where each parser stood. The cut is kept only if both stood in the body with no element
+	// open and nothing left to reopen, and the rest of the page cannot reach back past the cut
+	// (no second HTML, BODY or FRAMESET tag, no form). Otherwise the page is parsed whole. Either
+	// way the tree is the one the whole page gives.
+	// Every "<![CDATA[" is read as a comment, as it is outside SVG and MathML: in SVG inside a table
+	// it makes gumbo 0.10.1 fail an assertion, which ends the program.
+	class parsed_html
+	{
+	public:
+		static constexpr std::size_t default_min_split = 128 * 1024;
+
+		explicit parsed_html(std::string_view html, std::size_t min_split = default_min_split);
+		~parsed_html();
+		parsed_html(const parsed_html&) = delete;
+		parsed_html& operator=(const parsed_html&) = delete;
+
+		// The <html> element of the page, or of its first piece.
+		GumboNode* root() const { return m_first->root; }
+		// The nodes that follow the last child of root()'s body, in order: empty unless the page
+		// was parsed in two pieces.
+		const std::vector<GumboNode*>& continuation() const { return m_continuation; }
+		bool split() const { return m_second != nullptr; }
+
+		// Where the page would be cut, or npos: the place of a block's start tag past the middle
+		// of the body, where the open elements counted on the way (tables, lists, fonts, ...) are
+		// all closed. The parse checks the cut; this only picks one likely to pass.
+		static std::size_t find_cut(std::string_view html, std::size_t body_end);
+
+	private:
+		bool parse_split(std::string_view html);
+
+		GumboOutput* m_first = nullptr;
+		GumboOutput* m_second = nullptr;
+		std::string m_second_text;	// gumbo's nodes point into the text they were parsed from
+		std::string m_first_text;
+		GumboNode* m_hidden_marker = nullptr;	// taken off the first piece's body, put back to be freed
+		std::vector<GumboNode*> m_continuation;
+	};
+}
+
+#endif  // LH_PARSED_HTML_H
