@@ -78,7 +78,14 @@ class Clipped {
 PageContainer::PageContainer() {
   context_.load_master_stylesheet(defaultStyleSheet());
   notes_.canvasColour = [this](const litehtml::web_color& c) { canvasColour_ = colourOf(c); };
-  notes_.embedded = [this](const std::shared_ptr<EmbeddedElement>& e) { embedded_.push_back(e); };
+  notes_.embedded = [this](const std::shared_ptr<EmbeddedElement>& e) {
+    if (std::this_thread::get_id() == loadingThread_) {
+      embedded_.push_back(e);
+    } else {
+      const std::lock_guard lock(laterMutex_);
+      laterEmbedded_.push_back(e);
+    }
+  };
   notes_.visited = [this](const char* href) {
     if (visited_.isEmpty()) return false;
     const LinkTarget target = resolveLink(href, QFile::encodeName(baseFolder_).toStdString());
@@ -102,7 +109,15 @@ std::shared_ptr<litehtml::document> PageContainer::load(const std::string& utf8,
   canvasColour_.reset();
   embedded_.clear();
   clips_.clear();
-  return litehtml::document::createFromUTF8(utf8.c_str(), this, &context_);
+  loadingThread_ = std::this_thread::get_id();
+  std::shared_ptr<litehtml::document> doc = litehtml::document::createFromUTF8(utf8.c_str(), this, &context_);
+  // The engine's other thread is done by now. Objects of elements it made and then threw away
+  // (a page it could not cut after all) are gone, and are passed over.
+  for (const std::weak_ptr<EmbeddedElement>& later : laterEmbedded_) {
+    if (!later.expired()) embedded_.push_back(later);
+  }
+  laterEmbedded_.clear();
+  return doc;
 }
 
 QString PageContainer::resolvePath(const QString& address) const {

@@ -14,9 +14,11 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -99,6 +101,8 @@ class PageContainer : public litehtml::document_container {
                 bool valid_y) override;
   void del_clip() override;
   void get_client_rect(litehtml::position& client) const override;
+  // Also called from the engine's second thread for a long page: of the container, that thread
+  // touches only the list of embedded objects made off the loading thread, under a lock.
   std::shared_ptr<litehtml::element> create_element(const litehtml::tchar_t* tag_name,
                                                     const litehtml::string_map& attributes,
                                                     const std::shared_ptr<litehtml::document>& doc) override;
@@ -141,6 +145,11 @@ class PageContainer : public litehtml::document_container {
   QString caption_;
   std::optional<QColor> canvasColour_;
   std::vector<std::weak_ptr<EmbeddedElement>> embedded_;
+  // The engine makes the elements of the end of a long page on a thread of its own while it
+  // parses the rest: their embedded objects come after all the others, once the page is made.
+  std::thread::id loadingThread_;
+  std::mutex laterMutex_;
+  std::vector<std::weak_ptr<EmbeddedElement>> laterEmbedded_;
   std::vector<TextRun>* recorder_ = nullptr;
   int viewportWidth_ = 800;
   int viewportHeight_ = 600;

@@ -136,6 +136,30 @@ TEST(ParsedHtml, RandomPagesCutWhereverTheyCanGiveTheirOwnTree) {
   EXPECT_GT(split, pages / 10);
 }
 
+// The end of a long page is made into elements on the parser's other thread: the page's embedded
+// objects must still come in page order, each once.
+TEST(ParsedHtml, EmbeddedObjectsOfBothPiecesComeInPageOrder) {
+  std::string html = "<HTML><BODY>";
+  std::vector<std::string> expected;
+  for (int n = 0; html.size() < 300 * 1024; ++n) {
+    html += "<P>" + std::to_string(n) + "</P>\n";
+    if (n % 500 == 0) {
+      expected.push_back("m" + std::to_string(n) + ".mol");
+      html += "<EMBED SRC=\"" + expected.back() + "\" WIDTH=40 HEIGHT=30>\n";
+    }
+  }
+  html += "</BODY></HTML>";
+  ASSERT_TRUE(parsed_html(html).split());
+  PageContainer container;
+  const auto doc = container.load(html, u"/nonexistent/"_qs);
+  std::vector<std::string> found;
+  for (const auto& weak : container.embedded()) {
+    const auto element = weak.lock();
+    found.emplace_back(element ? element->get_attr("src", "") : "(gone)");
+  }
+  EXPECT_EQ(found, expected);
+}
+
 // The parser asserts, ending the program, on a CDATA section in SVG inside a table. Every CDATA
 // opening is read as the comment it is outside SVG and MathML.
 TEST(ParsedHtml, ACdataSectionThatWouldStopTheParserIsReadAsAComment) {

@@ -279,7 +279,7 @@ std::size_t parsed_html::find_cut(std::string_view html, std::size_t body_end)
 	return std::string_view::npos;
 }
 
-parsed_html::parsed_html(std::string_view html, std::size_t min_split)
+parsed_html::parsed_html(std::string_view html, std::size_t min_split, const continuation_hook& on_continuation)
 {
 	// gumbo 0.10.1 fails an assertion, which ends the program, on a CDATA section in SVG or MathML
 	// inside a table ("<table><svg><foreignObject><![CDATA[x]]>x"). Elsewhere "<![CDATA[" opens a
@@ -297,12 +297,12 @@ parsed_html::parsed_html(std::string_view html, std::size_t min_split)
 		}
 		html = guarded;
 	}
-	if (html.size() >= min_split && parse_split(html)) return;
+	if (html.size() >= min_split && parse_split(html, on_continuation)) return;
 	m_first_text.assign(html);
 	m_first = parse(m_first_text);
 }
 
-bool parsed_html::parse_split(std::string_view html)
+bool parsed_html::parse_split(std::string_view html, const continuation_hook& on_continuation)
 {
 	const std::size_t body_end = body_start_end(html);
 	const std::size_t cut = find_cut(html, body_end);
@@ -313,34 +313,40 @@ bool parsed_html::parse_split(std::string_view html)
 	m_second_text.append(html.substr(0, body_end)).append(marker).append(html.substr(cut));
 	m_first_text.reserve(cut + marker.size());
 	m_first_text.append(html.substr(0, cut)).append(marker);
-	std::thread second([this] { m_second = parse(m_second_text); });
+	// The second piece's body starts with the marker, which nothing of the head or the body tag
+	// went before.
+	bool second_fits = false;
+	std::thread second([this, &second_fits, &on_continuation] {
+		m_second = parse(m_second_text);
+		const GumboNode* body = body_of(m_second);
+		const GumboVector* children = body ? &body->v.element.children : nullptr;
+		if (!children || children->length == 0 || !is_marker(static_cast<GumboNode*>(children->data[0]))) return;
+		second_fits = true;
+		m_continuation.reserve(children->length - 1);
+		for (unsigned i = 1; i < children->length; ++i)
+		{
+			m_continuation.push_back(static_cast<GumboNode*>(children->data[i]));
+		}
+		if (on_continuation) on_continuation(m_continuation);
+	});
 	m_first = parse(m_first_text);
 	second.join();
 
-	// The first piece ends in the body, the marker its last child; the second's body starts with
-	// the marker, which nothing of the head or the body tag went before.
+	// The first piece ends in the body, the marker its last child.
 	GumboNode* first_body = body_of(m_first);
-	GumboNode* second_body = body_of(m_second);
 	GumboVector* first_children = first_body ? &first_body->v.element.children : nullptr;
-	const GumboVector* second_children = second_body ? &second_body->v.element.children : nullptr;
-	const bool fits = first_children && second_children && first_children->length > 0 &&
-		is_marker(static_cast<GumboNode*>(first_children->data[first_children->length - 1])) &&
-		second_children->length > 0 && is_marker(static_cast<GumboNode*>(second_children->data[0]));
-	if (!fits)
+	if (!second_fits || !first_children || first_children->length == 0 ||
+		!is_marker(static_cast<GumboNode*>(first_children->data[first_children->length - 1])))
 	{
 		gumbo_destroy_output(&kGumboDefaultOptions, m_first);
 		gumbo_destroy_output(&kGumboDefaultOptions, m_second);
 		m_first = m_second = nullptr;
 		m_first_text.clear();
 		m_second_text.clear();
+		m_continuation.clear();
 		return false;
 	}
 	m_hidden_marker = static_cast<GumboNode*>(first_children->data[--first_children->length]);
-	m_continuation.reserve(second_children->length - 1);
-	for (unsigned i = 1; i < second_children->length; ++i)
-	{
-		m_continuation.push_back(static_cast<GumboNode*>(second_children->data[i]));
-	}
 	return true;
 }
 

@@ -6,6 +6,7 @@
 #include <gumbo.h>
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,8 +28,13 @@ namespace litehtml
 	{
 	public:
 		static constexpr std::size_t default_min_split = 128 * 1024;
+		// Called on the second piece's thread with continuation() as soon as that piece is parsed,
+		// at the same time as the first piece is parsed: what it makes of the nodes is thrown
+		// away if the first piece does not fit after all (split() is then false).
+		using continuation_hook = std::function<void(const std::vector<GumboNode*>&)>;
 
-		explicit parsed_html(std::string_view html, std::size_t min_split = default_min_split);
+		explicit parsed_html(std::string_view html, std::size_t min_split = default_min_split,
+			const continuation_hook& on_continuation = nullptr);
 		~parsed_html();
 		parsed_html(const parsed_html&) = delete;
 		parsed_html& operator=(const parsed_html&) = delete;
@@ -46,7 +52,7 @@ namespace litehtml
 		static std::size_t find_cut(std::string_view html, std::size_t body_end);
 
 	private:
-		bool parse_split(std::string_view html);
+		bool parse_split(std::string_view html, const continuation_hook& on_continuation);
 
 		GumboOutput* m_first = nullptr;
 		GumboOutput* m_second = nullptr;
