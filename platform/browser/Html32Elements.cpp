@@ -17,6 +17,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
 #include <utility>
 
@@ -284,6 +285,66 @@ class AlignedElement : public litehtml::html_tag {
   }
 };
 
+// What the attributes of a FONT, a table, a row or a cell give: style properties, and the
+// attributes rewritten (ALIGN in lower case, WIDTH in pixels). A page repeats the same few of
+// them hundreds of times, and they depend on the attributes alone (and, for a cell, on its
+// table's CELLPADDING and BORDER), so each is worked out once and kept, per thread.
+struct AttributeStyle {
+  litehtml::style style;
+  litehtml::string_map attributes;
+};
+
+class AttributeStyles {
+ public:
+  static AttributeStyles& ofThisThread() {
+    thread_local AttributeStyles styles;
+    return styles;
+  }
+  [[nodiscard]] const AttributeStyle* find(const std::string& key) const {
+    const auto found = kept_.find(key);
+    return found == kept_.end() ? nullptr : &found->second;
+  }
+  void keep(std::string key, AttributeStyle made) {
+    if (kept_.size() >= kMaxKept) kept_.clear();
+    kept_.emplace(std::move(key), std::move(made));
+  }
+
+ private:
+  static constexpr size_t kMaxKept = 1024;
+  std::unordered_map<std::string, AttributeStyle> kept_;
+};
+
+template <typename Element>
+constexpr bool kKeepsAttributeStyle = std::is_same_v<Element, FontElement> || std::is_same_v<Element, TableElement> ||
+                                      std::is_same_v<Element, RowElement> || std::is_same_v<Element, CellElement>;
+
+void appendCounted(std::string& key, std::string_view text) {
+  key += std::to_string(text.size());
+  key += ':';
+  key += text;
+}
+
+// The element's tag and attributes (and its table's, for a cell), or "" where a value could make
+// the style depend on more than that (a CSS variable).
+std::string attributeKey(const litehtml::html_tag& el, const litehtml::string_map& attributes) {
+  std::string key;
+  appendCounted(key, el.get_tagName() ? el.get_tagName() : "");
+  for (const auto& [name, value] : attributes) {
+    if (value.find("var(") != std::string::npos) return {};
+    appendCounted(key, name);
+    appendCounted(key, value);
+  }
+  if (const char* tag = el.get_tagName(); tag && (std::strcmp(tag, "td") == 0 || std::strcmp(tag, "th") == 0)) {
+    const auto table = ancestor(el, "table");
+    for (const char* name : {"cellpadding", "border"}) {
+      const char* value = table ? table->get_attr(name) : nullptr;
+      key += value ? '+' : '-';
+      appendCounted(key, value ? value : "");
+    }
+  }
+  return key;
+}
+
 // The engine builds an element's style anew from the style sheets whenever a link below it is
 // pressed, let go or visited, and so would forget what the element's attributes gave it (a FONT's
 // size and face inside a link, an IMG's border): the attributes' part is kept aside and laid over
@@ -295,8 +356,18 @@ class KeepsAttributeStyle : public Base {
   void parse_attributes() override {
     litehtml::style sheets = std::move(this->m_style);
     this->m_style.clear();
-    Base::parse_attributes();
-    attributes_ = std::move(this->m_style);
+    std::string key;
+    if constexpr (kKeepsAttributeStyle<Base>) key = attributeKey(*this, this->m_attrs);
+    AttributeStyles& kept = AttributeStyles::ofThisThread();
+    if (const AttributeStyle* known = key.empty() ? nullptr : kept.find(key)) {
+      this->m_attrs = known->attributes;
+      attributes_ = known->style;
+      this->html_tag::parse_attributes();  // the children's
+    } else {
+      Base::parse_attributes();
+      attributes_ = std::move(this->m_style);
+      if (!key.empty()) kept.keep(std::move(key), {attributes_, this->m_attrs});
+    }
     this->m_style = std::move(sheets);
     this->m_style.combine(attributes_);
   }

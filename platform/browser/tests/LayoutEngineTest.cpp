@@ -32,6 +32,12 @@ class LayoutEngine : public ::testing::Test {
     return nullptr;
   }
   element::ptr find(const char* tag) const { return find(doc_ ? doc_->root() : nullptr, tag); }
+  // Every element with this tag, depth first.
+  static void collect(const element::ptr& from, const char* tag, std::vector<element::ptr>& out) {
+    if (!from) return;
+    if (const char* name = from->get_tagName(); name && std::string(name) == tag) out.push_back(from);
+    for (size_t i = 0; i < from->get_children_count(); ++i) collect(from->get_child(static_cast<int>(i)), tag, out);
+  }
   static std::string property(const element::ptr& el, const char* name, bool inherited = false) {
     const char* value = el ? el->get_style_property(name, inherited, nullptr) : nullptr;
     return value ? value : "(none)";
@@ -159,6 +165,39 @@ TEST_F(LayoutEngine, ShorthandsExpandAndOtherNamesAreKeptAsTheyAre) {
   EXPECT_EQ(property(p, "list-style-type"), "square");
   EXPECT_EQ(property(p, "list-style-position"), "inside");
   EXPECT_EQ(property(p, "color"), "blue");
+}
+
+// A FONT's, table's, row's or cell's attributes are turned into style once and then reused for
+// the same attributes: the cell's table and the rewritten attributes come with them.
+TEST_F(LayoutEngine, RepeatedAttributesGiveWhatTheyGaveTheFirstTime) {
+  const std::string cell = R"(<TR BGCOLOR=#00FF00><TD ALIGN=CENTER BGCOLOR="#FF0000" WIDTH=50>)"
+                           R"(<FONT FACE="Arial Greek" SIZE=2 COLOR=#0000FF>x</FONT></TD></TR>)";
+  ASSERT_TRUE(load("<html><body><TABLE CELLPADDING=4 BORDER=1>" + cell + "</TABLE><TABLE CELLPADDING=9>" + cell +
+                   "</TABLE><TABLE CELLPADDING=4 BORDER=1>" + cell + "</TABLE></body></html>"));
+  std::vector<element::ptr> cells;
+  std::vector<element::ptr> fonts;
+  collect(doc_->root(), "td", cells);
+  collect(doc_->root(), "font", fonts);
+  ASSERT_EQ(cells.size(), 3u);
+  ASSERT_EQ(fonts.size(), 3u);
+  for (const element::ptr& td : cells) {
+    EXPECT_STREQ(td->get_attr("align"), "center");
+    EXPECT_STREQ(td->get_attr("width"), "50px");
+    EXPECT_EQ(property(td, "text-align"), "center");
+    EXPECT_EQ(property(td, "background-color"), "#FF0000");
+    EXPECT_EQ(property(td, "width"), "50px");
+  }
+  EXPECT_EQ(property(cells[0], "padding-left"), "4px");
+  EXPECT_EQ(property(cells[0], "border-left-style"), "inset");
+  EXPECT_EQ(property(cells[1], "padding-left"), "9px");
+  EXPECT_EQ(property(cells[1], "border-left-style"), "(none)");
+  EXPECT_EQ(property(cells[2], "padding-left"), "4px");
+  EXPECT_EQ(property(cells[2], "border-left-style"), "inset");
+  for (const element::ptr& font : fonts) {
+    EXPECT_EQ(property(font, "font-family"), "'Arial'");
+    EXPECT_EQ(property(font, "font-size"), "13px");
+    EXPECT_EQ(property(font, "color"), "#0000FF");
+  }
 }
 
 TEST_F(LayoutEngine, TextSplitsIntoTheSameWordsAndSpaces) {
