@@ -200,6 +200,27 @@ TEST_F(LayoutEngine, RepeatedAttributesGiveWhatTheyGaveTheFirstTime) {
   }
 }
 
+// An element that sets nothing of its font takes its parent's; one that sets a part of it, or a
+// size, gets a font of its own.
+TEST_F(LayoutEngine, AnElementHasItsParentsFontUnlessItSetsPartOfIt) {
+  ASSERT_TRUE(load(R"(<html><body><p>a <b>b</b> <i>c <span>d</span></i> <u>e</u> <font size=5>f</font>
+    <span style="font-family: 'Courier New'">g</span> <span style="font-size: 16px">h</span></p></body></html>)"));
+  const auto fontOf = [this](const char* tag, size_t n = 0) {
+    std::vector<element::ptr> found;
+    collect(doc_->root(), tag, found);
+    return found.size() > n ? found[n]->get_font(nullptr) : litehtml::uint_ptr(0);
+  };
+  const litehtml::uint_ptr plain = fontOf("p");
+  ASSERT_NE(plain, 0u);
+  EXPECT_NE(fontOf("b"), plain);
+  EXPECT_NE(fontOf("i"), plain);
+  EXPECT_EQ(fontOf("span", 0), fontOf("i"));
+  EXPECT_NE(fontOf("u"), plain);
+  EXPECT_NE(fontOf("font"), plain);
+  EXPECT_NE(fontOf("span", 1), plain);
+  EXPECT_EQ(fontOf("span", 2), plain);  // the size the paragraph has already
+}
+
 TEST_F(LayoutEngine, TextSplitsIntoTheSameWordsAndSpaces) {
   std::vector<std::string> parts;
   const auto split = [&](const char* text) {
