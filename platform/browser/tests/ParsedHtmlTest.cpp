@@ -69,6 +69,8 @@ TEST(ParsedHtml, APageTheParserCannotVouchForIsParsedWhole) {
            head + blocks + blocks + "<BODY BGCOLOR=red>",
            head + blocks + blocks + "<HTML LANG=el>",
            head + blocks + blocks + "<FRAMESET><FRAME></FRAMESET>",
+           // Text before the body tag: the second piece's body would not start with the marker.
+           "<HTML><HEAD></HEAD>x<BODY BGCOLOR=red>" + blocks + blocks,
            // The page writes the marker itself.
            head + blocks + "<ADDRESS DATA-VANTOREL-CUT></ADDRESS>" + blocks,
            // No body tag, text the tokenizer reads to the end, a tag never closed.
@@ -175,20 +177,23 @@ TEST(ParsedHtml, ACdataSectionThatWouldStopTheParserIsReadAsAComment) {
 }
 
 TEST(ParsedHtml, TheDocumentBuiltFromTwoPiecesHoldsEveryBlockOnceInOrder) {
-  std::string html = "<HTML><BODY>";
-  std::string expected;
-  for (int n = 0; html.size() < 300 * 1024; ++n) {
-    html += "<P>" + std::to_string(n) + "</P>\n";
-    expected += std::to_string(n) + "\n";
+  for (const bool secondPieceFits : {true, false}) {
+    std::string html = secondPieceFits ? "<HTML><BODY>" : "<HTML><HEAD></HEAD>a<BODY>";
+    std::string expected = secondPieceFits ? "" : "a";
+    for (int n = 0; html.size() < 300 * 1024; ++n) {
+      html += "<P>" + std::to_string(n) + "</P>\n";
+      expected += std::to_string(n) + "\n";
+    }
+    html += "</BODY></HTML>";
+    // Where the second piece does not fit, what was made of the first is thrown away.
+    EXPECT_EQ(parsed_html(html).split(), secondPieceFits);
+    PageContainer container;
+    const auto doc = container.load(html, u"/nonexistent/"_qs);
+    ASSERT_TRUE(doc && doc->root());
+    litehtml::tstring text;
+    doc->root()->get_text(text);
+    EXPECT_EQ(text, expected);
   }
-  html += "</BODY></HTML>";
-  ASSERT_TRUE(parsed_html(html).split());
-  PageContainer container;
-  const auto doc = container.load(html, u"/nonexistent/"_qs);
-  ASSERT_TRUE(doc && doc->root());
-  litehtml::tstring text;
-  doc->root()->get_text(text);
-  EXPECT_EQ(text, expected);
 }
 
 }  // namespace

@@ -279,7 +279,8 @@ std::size_t parsed_html::find_cut(std::string_view html, std::size_t body_end)
 	return std::string_view::npos;
 }
 
-parsed_html::parsed_html(std::string_view html, std::size_t min_split, const continuation_hook& on_continuation)
+parsed_html::parsed_html(std::string_view html, std::size_t min_split, const continuation_hook& on_continuation,
+	const first_piece_hook& on_first)
 {
 	// gumbo 0.10.1 fails an assertion, which ends the program, on a CDATA section in SVG or MathML
 	// inside a table ("<table><svg><foreignObject><![CDATA[x]]>x"). Elsewhere "<![CDATA[" opens a
@@ -297,12 +298,13 @@ parsed_html::parsed_html(std::string_view html, std::size_t min_split, const con
 		}
 		html = guarded;
 	}
-	if (html.size() >= min_split && parse_split(html, on_continuation)) return;
+	if (html.size() >= min_split && parse_split(html, on_continuation, on_first)) return;
 	m_first_text.assign(html);
 	m_first = parse(m_first_text);
 }
 
-bool parsed_html::parse_split(std::string_view html, const continuation_hook& on_continuation)
+bool parsed_html::parse_split(std::string_view html, const continuation_hook& on_continuation,
+	const first_piece_hook& on_first)
 {
 	const std::size_t body_end = body_start_end(html);
 	const std::size_t cut = find_cut(html, body_end);
@@ -330,24 +332,30 @@ bool parsed_html::parse_split(std::string_view html, const continuation_hook& on
 		if (on_continuation) on_continuation(m_continuation);
 	});
 	m_first = parse(m_first_text);
-	second.join();
 
-	// The first piece ends in the body, the marker its last child.
+	// The first piece ends in the body, the marker its last child. Its tree may then be used
+	// while the second piece is still being parsed.
 	GumboNode* first_body = body_of(m_first);
 	GumboVector* first_children = first_body ? &first_body->v.element.children : nullptr;
-	if (!second_fits || !first_children || first_children->length == 0 ||
-		!is_marker(static_cast<GumboNode*>(first_children->data[first_children->length - 1])))
+	const bool first_fits = first_children && first_children->length > 0 &&
+		is_marker(static_cast<GumboNode*>(first_children->data[first_children->length - 1]));
+	if (first_fits)
 	{
-		gumbo_destroy_output(&kGumboDefaultOptions, m_first);
-		gumbo_destroy_output(&kGumboDefaultOptions, m_second);
-		m_first = m_second = nullptr;
-		m_first_text.clear();
-		m_second_text.clear();
-		m_continuation.clear();
-		return false;
+		m_hidden_marker = static_cast<GumboNode*>(first_children->data[--first_children->length]);
+		if (on_first) on_first(m_first->root);
 	}
-	m_hidden_marker = static_cast<GumboNode*>(first_children->data[--first_children->length]);
-	return true;
+	second.join();
+	if (first_fits && second_fits) return true;
+
+	if (m_hidden_marker) ++first_children->length;
+	m_hidden_marker = nullptr;
+	gumbo_destroy_output(&kGumboDefaultOptions, m_first);
+	gumbo_destroy_output(&kGumboDefaultOptions, m_second);
+	m_first = m_second = nullptr;
+	m_first_text.clear();
+	m_second_text.clear();
+	m_continuation.clear();
+	return false;
 }
 
 parsed_html::~parsed_html()

@@ -29,12 +29,16 @@ namespace litehtml
 	public:
 		static constexpr std::size_t default_min_split = 128 * 1024;
 		// Called on the second piece's thread with continuation() as soon as that piece is parsed,
-		// at the same time as the first piece is parsed: what it makes of the nodes is thrown
-		// away if the first piece does not fit after all (split() is then false).
+		// at the same time as the first piece is parsed.
 		using continuation_hook = std::function<void(const std::vector<GumboNode*>&)>;
+		// Called on the calling thread with root() as soon as the first piece is parsed and
+		// checked, while the second piece may still be parsed.
+		using first_piece_hook = std::function<void(GumboNode* root)>;
 
+		// What the hooks make of the nodes is to be thrown away if the second piece or the
+		// first does not fit after all: split() is then false, and root() the whole page's.
 		explicit parsed_html(std::string_view html, std::size_t min_split = default_min_split,
-			const continuation_hook& on_continuation = nullptr);
+			const continuation_hook& on_continuation = nullptr, const first_piece_hook& on_first = nullptr);
 		~parsed_html();
 		parsed_html(const parsed_html&) = delete;
 		parsed_html& operator=(const parsed_html&) = delete;
@@ -52,7 +56,8 @@ namespace litehtml
 		static std::size_t find_cut(std::string_view html, std::size_t body_end);
 
 	private:
-		bool parse_split(std::string_view html, const continuation_hook& on_continuation);
+		bool parse_split(std::string_view html, const continuation_hook& on_continuation,
+			const first_piece_hook& on_first);
 
 		GumboOutput* m_first = nullptr;
 		GumboOutput* m_second = nullptr;
