@@ -34,13 +34,19 @@ namespace
 		return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 	}
 
+	// lower_word starts with a lower-case letter.
 	bool contains_ignoring_case(std::string_view text, std::string_view lower_word)
 	{
-		for (std::size_t at = 0; at + lower_word.size() <= text.size(); ++at)
+		for (const char first : {lower_word[0], static_cast<char>(lower_word[0] - 'a' + 'A')})
 		{
-			std::size_t i = 0;
-			while (i < lower_word.size() && lower(text[at + i]) == lower_word[i]) ++i;
-			if (i == lower_word.size()) return true;
+			for (const char* at = text.data(), *end = text.data() + text.size();
+				(at = static_cast<const char*>(std::memchr(at, first, end - at))) != nullptr; ++at)
+			{
+				if (static_cast<std::size_t>(end - at) < lower_word.size()) break;
+				std::size_t i = 1;
+				while (i < lower_word.size() && lower(at[i]) == lower_word[i]) ++i;
+				if (i == lower_word.size()) return true;
+			}
 		}
 		return false;
 	}
