@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <system_error>
 #include <thread>
 
 namespace litehtml
@@ -324,7 +325,7 @@ bool parsed_html::parse_split(std::string_view html, const continuation_hook& on
 	// The second piece's body starts with the marker, which nothing of the head or the body tag
 	// went before.
 	bool second_fits = false;
-	std::thread second([this, &second_fits, &on_continuation] {
+	const auto parse_second = [this, &second_fits, &on_continuation] {
 		m_second = parse(m_second_text);
 		const GumboNode* body = body_of(m_second);
 		const GumboVector* children = body ? &body->v.element.children : nullptr;
@@ -336,7 +337,19 @@ bool parsed_html::parse_split(std::string_view html, const continuation_hook& on
 			m_continuation.push_back(static_cast<GumboNode*>(children->data[i]));
 		}
 		if (on_continuation) on_continuation(m_continuation);
-	});
+	};
+	std::thread second;
+	try
+	{
+		second = std::thread(parse_second);
+	}
+	catch (const std::system_error&)
+	{
+		// No thread to be had (a process at its limit): the page is parsed whole.
+		m_first_text.clear();
+		m_second_text.clear();
+		return false;
+	}
 	m_first = parse(m_first_text);
 
 	// The first piece ends in the body, the marker its last child. Its tree may then be used
