@@ -52,6 +52,27 @@ namespace
 		return false;
 	}
 
+	// A tag's name as the tokenizer reads it (up to white space, "/" or ">"), in lower case; a name
+	// longer than any looked for is left empty.
+	struct tag_name
+	{
+		std::array<char, 12> text{};
+		std::size_t size = 0;
+		std::string_view view() const { return {text.data(), size}; }
+	};
+
+	// Reads the name that starts at `at`; returns the place past it.
+	std::size_t read_tag_name(std::string_view html, std::size_t at, tag_name& name)
+	{
+		std::size_t n = 0;
+		for (; at < html.size() && !is_space(html[at]) && html[at] != '/' && html[at] != '>'; ++at, ++n)
+		{
+			if (n < name.text.size()) name.text[n] = lower(html[at]);
+		}
+		name.size = n <= name.text.size() ? n : 0;
+		return at;
+	}
+
 	// The tags of a page in order, read the way the tokenizer reads them where it matters here:
 	// comments, declarations and the text of SCRIPT, STYLE, TITLE and the like are passed over,
 	// and a tag ends at the first ">" outside a quoted attribute value. It is a guide for choosing
@@ -64,10 +85,7 @@ namespace
 			std::size_t begin = 0;	// the "<"
 			std::size_t end = 0;	// past the ">"
 			bool closing = false;
-			// The name as the tokenizer reads it, in lower case; a longer name is left empty.
-			std::array<char, 12> name{};
-			std::size_t name_size = 0;
-			std::string_view name_view() const { return {name.data(), name_size}; }
+			tag_name name;
 		};
 
 		explicit tag_reader(std::string_view html, std::size_t from = 0) : m_html(html), m_at(from) {}
@@ -103,17 +121,10 @@ namespace
 					++m_at;
 				}
 				if (m_at >= m_html.size() || !is_letter(m_html[m_at])) continue;
-				std::size_t n = 0;
-				while (m_at < m_html.size() && !is_space(m_html[m_at]) && m_html[m_at] != '/' && m_html[m_at] != '>')
-				{
-					if (n < t.name.size()) t.name[n] = lower(m_html[m_at]);
-					++n;
-					++m_at;
-				}
-				t.name_size = n <= t.name.size() ? n : 0;
+				m_at = read_tag_name(m_html, m_at, t.name);
 				if (!skip_attributes()) break;
 				t.end = m_at;
-				if (!t.closing && !skip_raw_text(t.name_view())) break;
+				if (!t.closing && !skip_raw_text(t.name.view())) break;
 				return true;
 			}
 			m_at = m_html.size();
@@ -205,7 +216,7 @@ namespace
 		tag_reader::tag t;
 		while (reader.next(t))
 		{
-			if (!t.closing && t.name_view() == "body") return t.end;
+			if (!t.closing && t.name.view() == "body") return t.end;
 		}
 		return std::string_view::npos;
 	}
@@ -218,17 +229,10 @@ namespace
 	{
 		for (std::size_t at = rest.find('<'); at != std::string_view::npos; at = rest.find('<', at + 1))
 		{
-			std::size_t i = at + 1;
-			const bool closing = i < rest.size() && rest[i] == '/';
-			if (closing) ++i;
-			char name[10] = {};
-			std::size_t n = 0;
-			while (i < rest.size() && n < sizeof name - 1 && !is_space(rest[i]) && rest[i] != '/' && rest[i] != '>')
-			{
-				name[n++] = lower(rest[i++]);
-			}
-			if (i < rest.size() && n == sizeof name - 1 && !is_space(rest[i]) && rest[i] != '/' && rest[i] != '>') continue;
-			const std::string_view v(name, n);
+			const bool closing = at + 1 < rest.size() && rest[at + 1] == '/';
+			tag_name name;
+			read_tag_name(rest, at + (closing ? 2 : 1), name);
+			const std::string_view v = name.view();
 			if (v == "form") return true;
 			if (!closing && (v == "html" || v == "body" || v == "frameset" || v == "isindex")) return true;
 		}
@@ -268,7 +272,7 @@ std::size_t parsed_html::find_cut(std::string_view html, std::size_t body_end)
 	tag_reader::tag t;
 	while (reader.next(t))
 	{
-		const std::string_view name = t.name_view();
+		const std::string_view name = t.name.view();
 		if (!t.closing && t.begin >= middle && open_total == 0 && index_of(cut_blocks, name) >= 0) return t.begin;
 		const int i = index_of(containers, name);
 		if (i < 0) continue;
