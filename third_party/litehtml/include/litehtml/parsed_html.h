@@ -7,6 +7,8 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,7 +46,7 @@ namespace litehtml
 		parsed_html& operator=(const parsed_html&) = delete;
 
 		// The <html> element of the page, or of its first piece.
-		GumboNode* root() const { return m_first->root; }
+		GumboNode* root() const { return m_first->output->root; }
 		// The nodes that follow the last child of root()'s body, in order: empty unless the page
 		// was parsed in two pieces.
 		const std::vector<GumboNode*>& continuation() const { return m_continuation; }
@@ -59,11 +61,18 @@ namespace litehtml
 		bool parse_split(std::string_view html, const continuation_hook& on_continuation,
 			const first_piece_hook& on_first);
 
-		GumboOutput* m_first = nullptr;
-		GumboOutput* m_second = nullptr;
+		// gumbo's tree of a text, in memory of its own.
+		struct tree
+		{
+			explicit tree(const std::string& text);
+			std::pmr::monotonic_buffer_resource memory;
+			GumboOutput* output;
+		};
+
 		std::string m_second_text;	// gumbo's nodes point into the text they were parsed from
 		std::string m_first_text;
-		GumboNode* m_hidden_marker = nullptr;	// taken off the first piece's body, put back to be freed
+		std::unique_ptr<tree> m_first;
+		std::unique_ptr<tree> m_second;
 		std::vector<GumboNode*> m_continuation;
 	};
 }
