@@ -101,8 +101,10 @@ class PageContainer : public litehtml::document_container {
                 bool valid_y) override;
   void del_clip() override;
   void get_client_rect(litehtml::position& client) const override;
-  // Also called from the engine's second thread for a long page: of the container, that thread
-  // touches only the list of embedded objects made off the loading thread, under a lock.
+  // Also called from the engine's second thread for a long page. Of the container, that thread
+  // touches only the list of embedded objects made off the loading thread, under a lock, and reads
+  // the base folder and the pages visited, which stay as they are while a page loads (a link's
+  // elements ask whether it was visited as they take the style sheet there).
   std::shared_ptr<litehtml::element> create_element(const litehtml::tchar_t* tag_name,
                                                     const litehtml::string_map& attributes,
                                                     const std::shared_ptr<litehtml::document>& doc) override;

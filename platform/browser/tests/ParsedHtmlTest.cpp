@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <litehtml/litehtml.h>
 
+#include <cstring>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -160,6 +162,56 @@ TEST(ParsedHtml, EmbeddedObjectsOfBothPiecesComeInPageOrder) {
     found.emplace_back(element ? element->get_attr("src", "") : "(gone)");
   }
   EXPECT_EQ(found, expected);
+}
+
+// Every element's tag, box, font and colour, in tree order, up to the first FORM.
+std::string layoutOf(const std::string& html) {
+  PageContainer container;
+  const auto doc = container.load(html, u"/nonexistent/"_qs);
+  EXPECT_TRUE(doc && doc->root());
+  if (!doc || !doc->root()) return {};
+  doc->render(700);
+  std::string out;
+  const std::function<bool(const litehtml::element::ptr&)> walk = [&](const litehtml::element::ptr& el) {
+    if (std::strcmp(el->get_tagName(), "form") == 0) return false;
+    const litehtml::position box = el->get_placement();
+    litehtml::font_metrics font{};
+    el->get_font(&font);
+    const litehtml::web_color colour = el->get_color("color", true);
+    litehtml::tstring text;
+    if (el->get_children_count() == 0) el->get_text(text);
+    out += std::string(el->get_tagName()) + " " + std::to_string(box.x) + "," + std::to_string(box.y) + " " +
+           std::to_string(box.width) + "x" + std::to_string(box.height) + " " + std::to_string(font.height) + " " +
+           std::to_string(colour.red) + "." + std::to_string(colour.green) + "." + std::to_string(colour.blue) + " " +
+           text + "\n";
+    for (size_t i = 0; i < el->get_children_count(); ++i) {
+      if (!walk(el->get_child(static_cast<int>(i)))) return false;
+    }
+    return true;
+  };
+  walk(doc->root());
+  return out;
+}
+
+// Each piece of a long page takes the style sheet and reads its elements' attributes on its own
+// thread. A form at the end, which acts on what comes before it, has the same page parsed whole.
+TEST(ParsedHtml, BothPiecesAreStyledAsTheWholePageIs) {
+  const std::string page = htmlPage(200 * 1024);
+  const size_t end = page.rfind("</BODY>");
+  const std::string links = "<BODY LINK=\"#00AA00\" ";
+  for (const std::string& rest : {std::string(),
+                                  // A style sheet in the second piece: its elements wait for the first's.
+                                  std::string("<STYLE>li { margin-left: 7px; color: #123456 }</STYLE>")}) {
+    std::string html = page.substr(0, end) + rest + page.substr(end);
+    html.replace(html.find("<BODY "), 6, links);
+    // After everything, as the parser puts a tag that follows the page's end in its body.
+    const std::string whole = html + "<FORM></FORM>";
+    ASSERT_TRUE(parsed_html(html).split());
+    ASSERT_FALSE(parsed_html(whole).split());
+    const std::string layout = layoutOf(html);
+    EXPECT_GT(layout.size(), 100'000u);
+    EXPECT_TRUE(layout == layoutOf(whole)) << rest;
+  }
 }
 
 // The parser asserts, ending the program, on a CDATA section in SVG inside a table. Every CDATA

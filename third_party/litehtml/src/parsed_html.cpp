@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <future>
 #include <memory_resource>
 #include <system_error>
 #include <thread>
@@ -351,19 +352,28 @@ bool parsed_html::parse_split(std::string_view html, const continuation_hook& on
 	// The second piece's body starts with the marker, which nothing of the head or the body tag
 	// went before.
 	bool second_fits = false;
-	const auto parse_second = [this, &second_fits, &on_continuation] {
+	std::promise<bool> second_parsed;
+	const auto parse_second = [this, &second_fits, &second_parsed, &on_continuation] {
 		m_second = std::make_unique<tree>(m_second_text);
-		const GumboNode* body = body_of(m_second->output);
-		const GumboVector* children = body ? &body->v.element.children : nullptr;
-		if (!children || children->length == 0 || !is_marker(static_cast<GumboNode*>(children->data[0]))) return;
-		second_fits = true;
+		GumboNode* body = body_of(m_second->output);
+		GumboVector* children = body ? &body->v.element.children : nullptr;
+		second_fits = children && children->length > 0 && is_marker(static_cast<GumboNode*>(children->data[0]));
+		second_parsed.set_value(second_fits);
+		if (!second_fits) return;
 		m_continuation.reserve(children->length - 1);
 		for (unsigned i = 1; i < children->length; ++i)
 		{
 			m_continuation.push_back(static_cast<GumboNode*>(children->data[i]));
 		}
-		if (on_continuation) on_continuation(m_continuation);
+		// What the hook is given of the second piece's own tree: <html> holding its body, which
+		// holds nothing.
+		GumboNode* root = m_second->output->root;
+		children->length = 0;
+		root->v.element.children.data[0] = body;
+		root->v.element.children.length = 1;
+		if (on_continuation) on_continuation(m_continuation, root);
 	};
+	const std::shared_future<bool> second_parsed_future = second_parsed.get_future().share();
 	std::thread second;
 	try
 	{
@@ -387,7 +397,7 @@ bool parsed_html::parse_split(std::string_view html, const continuation_hook& on
 	if (first_fits)
 	{
 		--first_children->length;
-		if (on_first) on_first(m_first->output->root);
+		if (on_first) on_first(m_first->output->root, [&second_parsed_future] { return second_parsed_future.get(); });
 	}
 	second.join();
 	if (first_fits && second_fits) return true;

@@ -31,11 +31,14 @@ namespace litehtml
 	public:
 		static constexpr std::size_t default_min_split = 128 * 1024;
 		// Called on the second piece's thread with continuation() as soon as that piece is parsed,
-		// at the same time as the first piece is parsed.
-		using continuation_hook = std::function<void(const std::vector<GumboNode*>&)>;
+		// at the same time as the first piece is parsed, and with the <html> element of the second
+		// piece's own tree, left holding only its body, which holds nothing: the page's HTML and
+		// BODY tags, with their attributes.
+		using continuation_hook = std::function<void(const std::vector<GumboNode*>&, GumboNode* second_root)>;
 		// Called on the calling thread with root() as soon as the first piece is parsed and
-		// checked, while the second piece may still be parsed.
-		using first_piece_hook = std::function<void(GumboNode* root)>;
+		// checked, while the second piece may still be parsed. second_fits() waits until the
+		// second piece is parsed, and tells whether it fits: if not, the page is parsed whole.
+		using first_piece_hook = std::function<void(GumboNode* root, const std::function<bool()>& second_fits)>;
 
 		// What the hooks make of the nodes is to be thrown away if the second piece or the
 		// first does not fit after all: split() is then false, and root() the whole page's.
