@@ -269,5 +269,27 @@ TEST_F(LayoutEngine, KeywordListsAndZeroLengths) {
   EXPECT_EQ(keyword.predef(), 0);
 }
 
+// Walks up the tree take the parent as a plain pointer. An element kept after its parent is
+// freed has none; one moved to another parent has the new one, even when the old one, which
+// still lists it, is freed.
+TEST_F(LayoutEngine, AnElementKeptAfterItsParentHasNone) {
+  load("<html><body><p><font>λέξη</font></p><div>x</div></body></html>");
+  element::ptr font = find("font");
+  const element::ptr div = find("div");
+  ASSERT_TRUE(font && div);
+  const element::ptr word = font->get_child(0);
+  ASSERT_TRUE(word && word->parent_ptr() == font.get());
+  {
+    const element::ptr other = std::make_shared<litehtml::html_tag>(doc_);
+    other->appendChild(div->get_child(0));
+    div->appendChild(other->get_child(0));
+  }
+  EXPECT_EQ(div->get_child(0)->parent_ptr(), div.get());
+  doc_.reset();
+  font.reset();
+  EXPECT_EQ(word->parent_ptr(), nullptr);
+  EXPECT_EQ(word->get_inline_shift_left(), 0);
+}
+
 }  // namespace
 }  // namespace vantorel::browser
