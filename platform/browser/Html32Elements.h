@@ -30,6 +30,8 @@ class EmbeddedElement : public litehtml::html_tag {
 // What the elements tell their page while their attributes are read.
 struct Html32Notes {
   std::function<void(const litehtml::web_color&)> canvasColour;  // BODY BGCOLOR
+  // This and `visited` are also called from the engine's second thread while it makes and styles
+  // the end of a long page.
   std::function<void(const std::shared_ptr<EmbeddedElement>&)> embedded;
   // Whether a link's address, as the page writes it, leads to a page shown before.
   std::function<bool(const char* href)> visited;
