@@ -75,7 +75,7 @@ class Clipped {
 
 }  // namespace
 
-PageContainer::PageContainer() {
+PageContainer::PageContainer() : loadingThread_(std::this_thread::get_id()) {
   context_.load_master_stylesheet(defaultStyleSheet());
   notes_.canvasColour = [this](const litehtml::web_color& c) { canvasColour_ = colourOf(c); };
   notes_.embedded = [this](const std::shared_ptr<EmbeddedElement>& e) {
@@ -157,16 +157,37 @@ const QImage* PageContainer::image(const QString& address) {
   return it->isNull() ? nullptr : &*it;
 }
 
-PageContainer::Font* PageContainer::fontOf(litehtml::uint_ptr handle) {
-  if (handle == 0 || handle > fonts_.size()) return nullptr;
-  return fonts_[handle - 1].get();
+namespace {
+
+// Marks the handles of the fonts made for the engine's second thread.
+constexpr litehtml::uint_ptr kSecondThreadFont = litehtml::uint_ptr(1) << 30;
+
+template <typename Entry>
+litehtml::uint_ptr store(std::vector<Entry>& table, Entry entry) {
+  // Reuse a freed slot so that a long run of pages does not grow the table.
+  for (size_t i = 0; i < table.size(); ++i) {
+    if (!table[i]) {
+      table[i] = std::move(entry);
+      return i + 1;
+    }
+  }
+  table.push_back(std::move(entry));
+  return table.size();
 }
 
-std::shared_ptr<PageContainer::Font> PageContainer::sharedFont(const QFont& font) {
+}  // namespace
+
+PageContainer::Font* PageContainer::fontOf(litehtml::uint_ptr handle) {
+  const auto& table = (handle & kSecondThreadFont) != 0 ? secondFonts_ : fonts_;
+  handle &= ~kSecondThreadFont;
+  if (handle == 0 || handle > table.size()) return nullptr;
+  return table[handle - 1].get();
+}
+
+std::shared_ptr<PageContainer::Font> PageContainer::faceOf(Faces& faces, const QFont& font) {
   // Pages use a handful of faces; a run that somehow asks for many starts the table afresh (the
   // pages shown keep theirs).
   constexpr qsizetype kMaxFaces = 256;
-  static QHash<QString, std::shared_ptr<Font>> faces;
   const QString key = font.key();
   if (const auto it = faces.constFind(key); it != faces.constEnd()) return *it;
   if (faces.size() >= kMaxFaces) faces.clear();
@@ -174,6 +195,11 @@ std::shared_ptr<PageContainer::Font> PageContainer::sharedFont(const QFont& font
   face->font = font;
   face->metrics = QFontMetrics(font);
   face->ascent = face->metrics.ascent();
+  face->numbers.ascent = face->ascent;
+  face->numbers.descent = face->metrics.descent();
+  face->numbers.height = face->metrics.height();
+  face->numbers.x_height = face->metrics.xHeight();
+  face->numbers.draw_spaces = font.underline() || font.strikeOut() || font.overline();
   faces.insert(key, face);
   return face;
 }
@@ -190,28 +216,21 @@ litehtml::uint_ptr PageContainer::create_font(const litehtml::tchar_t* faceName,
   font.setStrikeOut((decoration & litehtml::font_decoration_linethrough) != 0);
   font.setOverline((decoration & litehtml::font_decoration_overline) != 0);
   font.setStyleStrategy(QFont::PreferAntialias);
-  std::shared_ptr<Font> entry = sharedFont(font);
-  if (fm) {
-    const QFontMetrics& metrics = entry->metrics;
-    fm->ascent = metrics.ascent();
-    fm->descent = metrics.descent();
-    fm->height = metrics.height();
-    fm->x_height = metrics.xHeight();
-    fm->draw_spaces = font.underline() || font.strikeOut() || font.overline();
+  if (std::this_thread::get_id() != loadingThread_) {
+    std::shared_ptr<Font> entry = faceOf(secondFaces_, font);
+    if (fm) *fm = entry->numbers;
+    return store(secondFonts_, std::move(entry)) | kSecondThreadFont;
   }
-  // Reuse a freed slot so that a long run of pages does not grow the table.
-  for (size_t i = 0; i < fonts_.size(); ++i) {
-    if (!fonts_[i]) {
-      fonts_[i] = std::move(entry);
-      return i + 1;
-    }
-  }
-  fonts_.push_back(std::move(entry));
-  return fonts_.size();
+  static Faces faces;  // every page's of the run
+  std::shared_ptr<Font> entry = faceOf(faces, font);
+  if (fm) *fm = entry->numbers;
+  return store(fonts_, std::move(entry));
 }
 
 void PageContainer::delete_font(litehtml::uint_ptr hFont) {
-  if (hFont != 0 && hFont <= fonts_.size()) fonts_[hFont - 1].reset();
+  auto& table = (hFont & kSecondThreadFont) != 0 ? secondFonts_ : fonts_;
+  hFont &= ~kSecondThreadFont;
+  if (hFont != 0 && hFont <= table.size()) table[hFont - 1].reset();
 }
 
 int PageContainer::text_width(const litehtml::tchar_t* text, litehtml::uint_ptr hFont) {
@@ -321,7 +340,8 @@ void PageContainer::draw_list_marker(litehtml::uint_ptr hdc, const litehtml::lis
 }
 
 void PageContainer::load_image(const litehtml::tchar_t* src, const litehtml::tchar_t*, bool) {
-  (void)image(fromUtf8(src));
+  // The picture is read when its size is first asked for, on the loading thread, if not here.
+  if (std::this_thread::get_id() == loadingThread_) (void)image(fromUtf8(src));
 }
 
 void PageContainer::get_image_size(const litehtml::tchar_t* src, const litehtml::tchar_t*, litehtml::size& sz) {

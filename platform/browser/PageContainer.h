@@ -101,10 +101,12 @@ class PageContainer : public litehtml::document_container {
                 bool valid_y) override;
   void del_clip() override;
   void get_client_rect(litehtml::position& client) const override;
-  // Also called from the engine's second thread for a long page. Of the container, that thread
-  // touches only the list of embedded objects made off the loading thread, under a lock, and reads
-  // the base folder and the pages visited, which stay as they are while a page loads (a link's
-  // elements ask whether it was visited as they take the style sheet there).
+  // This, create_font(), text_width(), load_image() and transform_text() are also called from the
+  // engine's second thread for a long page, while the loading thread makes the rest of it. Of
+  // the container, that thread touches only the list of embedded objects made off the loading
+  // thread, under a lock, and the fonts of its own (see `secondFaces_`); and it reads the base
+  // folder and the pages visited, which stay as they are while a page loads (a link's elements
+  // ask whether it was visited as they take the style sheet there).
   std::shared_ptr<litehtml::element> create_element(const litehtml::tchar_t* tag_name,
                                                     const litehtml::string_map& attributes,
                                                     const std::shared_ptr<litehtml::document>& doc) override;
@@ -112,7 +114,7 @@ class PageContainer : public litehtml::document_container {
   void get_language(litehtml::tstring& language, litehtml::tstring& culture) const override;
 
  private:
-  // A face as pages ask for it, shared by every page of the run: a page's fonts are made once,
+  // A face as pages ask for it, kept from page to page: a page's fonts are made once,
   // and the words measured and shaped in them stay measured and shaped for the next page.
   struct Shaped {
     QList<QGlyphRun> runs;
@@ -130,16 +132,25 @@ class PageContainer : public litehtml::document_container {
     QFont font;
     QFontMetrics metrics{font};
     int ascent = 0;
+    litehtml::font_metrics numbers;  // as the engine asks for them, worked out once
     WordMap<int> widths;
     WordMap<Shaped> shaped;
   };
+  using Faces = QHash<QString, std::shared_ptr<Font>>;
   [[nodiscard]] Font* fontOf(litehtml::uint_ptr handle);
-  [[nodiscard]] static std::shared_ptr<Font> sharedFont(const QFont& font);
+  [[nodiscard]] static std::shared_ptr<Font> faceOf(Faces& faces, const QFont& font);
   [[nodiscard]] const QImage* image(const QString& address);
 
   litehtml::context context_;
   Html32Notes notes_;
   std::vector<std::shared_ptr<Font>> fonts_;  // by handle - 1; null for a freed handle
+  // The fonts the engine's second thread asks for while a page loads. Their faces are apart
+  // from the loading thread's, which Qt does not let two threads use at once, and from those
+  // of other pages' loads; they stay for the next page's second thread, which measures the
+  // words this one measured without Qt. The pages shown draw with them on the loading thread
+  // between loads. Their handles carry `kSecondThreadFont`.
+  Faces secondFaces_;
+  std::vector<std::shared_ptr<Font>> secondFonts_;
   int textZoom_ = 100;
   QHash<QString, QImage> images_;  // by resolved path; a null image for one that does not load
   QString baseFolder_;

@@ -41,7 +41,8 @@ std::string htmlPage(size_t atLeast) {
         "</B></FONT></TD></TR></TABLE>\n"
         "<P><FONT SIZE=2>Το νερό H<SUB>2</SUB>O &amp; το Mg<SUP>2+</SUP> &nbsp;ιόν.</FONT>\n"
         "<!-- <div> <table> </p> -->\n<UL>\n<LI>πρώτο\n<LI><A HREF=\"x.htm?a=1&b=2\">δεύτερο</A>\n</UL>\n"
-        "<P ALIGN=CENTER>τέλος<BR>γραμμής\n<HR SIZE=1 NOSHADE>\n<CENTER>κέντρο</CENTER>\n";
+        "<P ALIGN=CENTER>τέλος<BR>γραμμής\n<HR SIZE=1 NOSHADE>\n<CENTER>κέντρο</CENTER>\n"
+        "<DIV STYLE=\"display: table-cell; padding: 3px\">κελί <SPAN STYLE=\"font-size: 1.5rem\">rem</SPAN></DIV>\n";
   }
   return html + "</BODY>\n</HTML>\n";
 }
@@ -193,24 +194,32 @@ std::string layoutOf(const std::string& html) {
   return out;
 }
 
-// Each piece of a long page takes the style sheet and reads its elements' attributes on its own
-// thread. A form at the end, which acts on what comes before it, has the same page parsed whole.
+// Each piece of a long page takes the style sheets, reads its elements' attributes and works out
+// their styles on its own thread. A form at the end, which acts on what comes before it, has the
+// same page parsed whole.
 TEST(ParsedHtml, BothPiecesAreStyledAsTheWholePageIs) {
   const std::string page = htmlPage(200 * 1024);
   const size_t end = page.rfind("</BODY>");
   const std::string links = "<BODY LINK=\"#00AA00\" ";
-  for (const std::string& rest : {std::string(),
-                                  // A style sheet in the second piece: its elements wait for the first's.
-                                  std::string("<STYLE>li { margin-left: 7px; color: #123456 }</STYLE>")}) {
-    std::string html = page.substr(0, end) + rest + page.substr(end);
+  struct Case {
+    std::string head;  // more of the page's own style sheet
+    std::string rest;  // after the last block
+  };
+  for (const Case& c : {Case{"html { font-size: 17px }", ""},
+                        // A rule that looks at siblings: the pieces take the page's sheet one after the other.
+                        Case{"li + li { color: #654321 }", ""},
+                        // A style sheet in the second piece: its elements wait for the first's.
+                        Case{"", "<STYLE>li { margin-left: 7px; color: #123456 }</STYLE>"}}) {
+    std::string html = page.substr(0, end) + c.rest + page.substr(end);
     html.replace(html.find("<BODY "), 6, links);
+    html.insert(html.find("</STYLE>"), c.head);
     // After everything, as the parser puts a tag that follows the page's end in its body.
     const std::string whole = html + "<FORM></FORM>";
     ASSERT_TRUE(parsed_html(html).split());
     ASSERT_FALSE(parsed_html(whole).split());
     const std::string layout = layoutOf(html);
     EXPECT_GT(layout.size(), 100'000u);
-    EXPECT_TRUE(layout == layoutOf(whole)) << rest;
+    EXPECT_TRUE(layout == layoutOf(whole)) << c.head << c.rest;
   }
 }
 

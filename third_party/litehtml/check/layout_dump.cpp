@@ -9,6 +9,8 @@
 #include <iconv.h>
 #include <cstdio>
 #include <fstream>
+#include <mutex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,6 +18,20 @@
 
 using namespace litehtml;
 static std::string out;
+// The fonts asked for and the texts transformed. The engine may ask on two threads at once while
+// it makes a long page, each thread for the fonts it needs, in an order of its own: what is
+// written is the set of fonts and the texts, sorted.
+static std::mutex asked_mutex;
+static std::set<std::string> fonts_asked;
+static std::multiset<std::string> texts_transformed;
+
+static void write_asked() {
+  const std::lock_guard lock(asked_mutex);
+  for (const auto& f : fonts_asked) out += f;
+  for (const auto& t : texts_transformed) out += t;
+  fonts_asked.clear();
+  texts_transformed.clear();
+}
 
 struct Font { int size; int weight; int italic; unsigned deco; };
 
@@ -27,7 +43,8 @@ class Container : public document_container {
     auto* f = new Font{size, weight, (int)italic, deco};
     fm->ascent = size * 4 / 5; fm->descent = size / 5; fm->height = size + size / 8; fm->x_height = size / 2;
     fm->draw_spaces = italic == fontStyleItalic || deco;
-    out += "font " + std::string(face) + " " + std::to_string(size) + " " + std::to_string(weight) + "\n";
+    const std::lock_guard lock(asked_mutex);
+    fonts_asked.insert("font " + std::string(face) + " " + std::to_string(size) + " " + std::to_string(weight) + "\n");
     return (uint_ptr)f;
   }
   void delete_font(uint_ptr f) override { delete (Font*)f; }
@@ -59,7 +76,11 @@ class Container : public document_container {
   void link(const std::shared_ptr<document>&, const element::ptr&) override {}
   void on_anchor_click(const tchar_t*, const element::ptr&) override {}
   void set_cursor(const tchar_t*) override {}
-  void transform_text(tstring& t, text_transform tt) override { for (auto& ch : t) ch = tt == text_transform_uppercase ? toupper(ch) : ch; out += "X " + t + "\n"; }
+  void transform_text(tstring& t, text_transform tt) override {
+    for (auto& ch : t) ch = tt == text_transform_uppercase ? toupper(ch) : ch;
+    const std::lock_guard lock(asked_mutex);
+    texts_transformed.insert("X " + t + "\n");
+  }
   void import_css(tstring&, const tstring&, tstring&) override {}
   void set_clip(const position& p, const border_radiuses&, bool, bool) override { char b[100]; snprintf(b, sizeof b, "C %d,%d,%d,%d\n", p.x, p.y, p.width, p.height); out += b; }
   void del_clip() override { out += "c\n"; }
@@ -103,12 +124,15 @@ int main(int argc, char** argv) {
     const std::string html = path.size() > 4 && path.substr(path.size() - 4) == ".utf" ? ss.str() : decode(ss.str());
     out = "== " + path + "\n";
     auto doc = document::createFromUTF8(html.c_str(), &container, &ctx);
+    write_asked();
     for (int w : {800, 300}) {
       doc->render(w);
+      write_asked();
       out += "W " + std::to_string(w) + " " + std::to_string(doc->width()) + "x" + std::to_string(doc->height()) + "\n";
       if (doc->root()) dump(doc->root(), 0);
       position whole(0, 0, 2000, 1000000); doc->draw(0, 0, 0, &whole);
       position clip(0, 300, 800, 600); doc->draw(0, 0, 0, &clip);
+      write_asked();
     }
     fwrite(out.data(), 1, out.size(), o);
   }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <exception>
 #include <future>
 #include <memory_resource>
 #include <system_error>
@@ -351,29 +352,44 @@ bool parsed_html::parse_split(std::string_view html, const continuation_hook& on
 	m_first_text.append(html.substr(0, cut)).append(marker);
 	// The second piece's body starts with the marker, which nothing of the head or the body tag
 	// went before.
+	meeting met(m_continuation);
 	bool second_fits = false;
-	std::promise<bool> second_parsed;
-	const auto parse_second = [this, &second_fits, &second_parsed, &on_continuation] {
-		m_second = std::make_unique<tree>(m_second_text);
-		GumboNode* body = body_of(m_second->output);
-		GumboVector* children = body ? &body->v.element.children : nullptr;
-		second_fits = children && children->length > 0 && is_marker(static_cast<GumboNode*>(children->data[0]));
-		second_parsed.set_value(second_fits);
-		if (!second_fits) return;
-		m_continuation.reserve(children->length - 1);
-		for (unsigned i = 1; i < children->length; ++i)
+	bool told = false;
+	std::exception_ptr second_failed;
+	const auto parse_second = [&] {
+		try
 		{
-			m_continuation.push_back(static_cast<GumboNode*>(children->data[i]));
+			m_second = std::make_unique<tree>(m_second_text);
+			GumboNode* body = body_of(m_second->output);
+			GumboVector* children = body ? &body->v.element.children : nullptr;
+			second_fits = children && children->length > 0 && is_marker(static_cast<GumboNode*>(children->data[0]));
+			if (second_fits)
+			{
+				m_continuation.reserve(children->length - 1);
+				for (unsigned i = 1; i < children->length; ++i)
+				{
+					m_continuation.push_back(static_cast<GumboNode*>(children->data[i]));
+				}
+			}
+			told = true;
+			met.m_fits.set_value(second_fits);
+			if (!second_fits) return;
+			// What the hook is given of the second piece's own tree: <html> holding its body,
+			// which holds nothing.
+			GumboNode* root = m_second->output->root;
+			children->length = 0;
+			root->v.element.children.data[0] = body;
+			root->v.element.children.length = 1;
+			if (on_continuation) on_continuation(m_continuation, root, met);
 		}
-		// What the hook is given of the second piece's own tree: <html> holding its body, which
-		// holds nothing.
-		GumboNode* root = m_second->output->root;
-		children->length = 0;
-		root->v.element.children.data[0] = body;
-		root->v.element.children.length = 1;
-		if (on_continuation) on_continuation(m_continuation, root);
+		catch (...)
+		{
+			// Passed on to the calling thread once it has joined this one.
+			second_failed = std::current_exception();
+			second_fits = false;
+			if (!told) met.m_fits.set_value(false);
+		}
 	};
-	const std::shared_future<bool> second_parsed_future = second_parsed.get_future().share();
 	std::thread second;
 	try
 	{
@@ -386,20 +402,35 @@ bool parsed_html::parse_split(std::string_view html, const continuation_hook& on
 		m_second_text.clear();
 		return false;
 	}
-	m_first = std::make_unique<tree>(m_first_text);
-
-	// The first piece ends in the body, the marker its last child. Its tree may then be used
-	// while the second piece is still being parsed.
-	GumboNode* first_body = body_of(m_first->output);
-	GumboVector* first_children = first_body ? &first_body->v.element.children : nullptr;
-	const bool first_fits = first_children && first_children->length > 0 &&
-		is_marker(static_cast<GumboNode*>(first_children->data[first_children->length - 1]));
-	if (first_fits)
+	// However the first piece ends, the second piece's hook is let go on and its thread joined.
+	struct joined
 	{
-		--first_children->length;
-		if (on_first) on_first(m_first->output->root, [&second_parsed_future] { return second_parsed_future.get(); });
+		meeting& met;
+		std::thread& second;
+		~joined()
+		{
+			met.release_second(false);
+			second.join();
+		}
+	};
+	bool first_fits = false;
+	{
+		const joined join_second{met, second};
+		m_first = std::make_unique<tree>(m_first_text);
+
+		// The first piece ends in the body, the marker its last child. Its tree may then be used
+		// while the second piece is still being parsed.
+		GumboNode* first_body = body_of(m_first->output);
+		GumboVector* first_children = first_body ? &first_body->v.element.children : nullptr;
+		first_fits = first_children && first_children->length > 0 &&
+			is_marker(static_cast<GumboNode*>(first_children->data[first_children->length - 1]));
+		if (first_fits)
+		{
+			--first_children->length;
+			if (on_first) on_first(m_first->output->root, met);
+		}
 	}
-	second.join();
+	if (second_failed) std::rethrow_exception(second_failed);
 	if (first_fits && second_fits) return true;
 
 	m_first.reset();
@@ -408,6 +439,19 @@ bool parsed_html::parse_split(std::string_view html, const continuation_hook& on
 	m_second_text.clear();
 	m_continuation.clear();
 	return false;
+}
+
+parsed_html::meeting::meeting(const std::vector<GumboNode*>& continuation)
+	: m_continuation(continuation), m_second_fits(m_fits.get_future().share()),
+	  m_released_future(m_released.get_future().share())
+{
+}
+
+void parsed_html::meeting::release_second(bool go)
+{
+	if (m_release_called) return;
+	m_release_called = true;
+	m_released.set_value(go);
 }
 
 parsed_html::~parsed_html() = default;

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <future>
 #include <memory>
 #include <memory_resource>
 #include <string>
@@ -30,15 +31,42 @@ namespace litehtml
 	{
 	public:
 		static constexpr std::size_t default_min_split = 128 * 1024;
+
+		// How the two pieces' hooks, which run at the same time, wait for each other.
+		class meeting
+		{
+		public:
+			// Waits until the second piece is parsed, and tells whether it fits: if not, the page
+			// is parsed whole. If it fits, continuation() holds its nodes from then on; the second
+			// piece's hook reads them at the same time, so they are only to be read.
+			bool second_fits() const { return m_second_fits.get(); }
+			const std::vector<GumboNode*>& continuation() const { return m_continuation; }
+			// Lets the second piece's hook go on from first_released(), which then returns `go`.
+			// Only the first call counts; the first piece's hook need not call it.
+			void release_second(bool go);
+			// Waits until release_second() is called, and returns what it was given: false if the
+			// first piece did not fit, or if its hook ended without calling it.
+			bool first_released() const { return m_released_future.get(); }
+
+		private:
+			friend class parsed_html;
+			explicit meeting(const std::vector<GumboNode*>& continuation);
+			const std::vector<GumboNode*>& m_continuation;
+			std::promise<bool> m_fits;
+			std::shared_future<bool> m_second_fits;
+			std::promise<bool> m_released;
+			std::shared_future<bool> m_released_future;
+			bool m_release_called = false;
+		};
+
 		// Called on the second piece's thread with continuation() as soon as that piece is parsed,
 		// at the same time as the first piece is parsed, and with the <html> element of the second
 		// piece's own tree, left holding only its body, which holds nothing: the page's HTML and
 		// BODY tags, with their attributes.
-		using continuation_hook = std::function<void(const std::vector<GumboNode*>&, GumboNode* second_root)>;
+		using continuation_hook = std::function<void(const std::vector<GumboNode*>&, GumboNode* second_root, const meeting&)>;
 		// Called on the calling thread with root() as soon as the first piece is parsed and
-		// checked, while the second piece may still be parsed. second_fits() waits until the
-		// second piece is parsed, and tells whether it fits: if not, the page is parsed whole.
-		using first_piece_hook = std::function<void(GumboNode* root, const std::function<bool()>& second_fits)>;
+		// checked, while the second piece may still be parsed.
+		using first_piece_hook = std::function<void(GumboNode* root, meeting&)>;
 
 		// What the hooks make of the nodes is to be thrown away if the second piece or the
 		// first does not fit after all: split() is then false, and root() the whole page's.
