@@ -20,7 +20,7 @@ std::string lowered(std::string_view text) {
 }
 
 bool isNameChar(char c) {
-  return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || c == ':';
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_' || c == ':';
 }
 
 bool isSpace(char c) {
@@ -88,7 +88,7 @@ std::string decodePage(std::string_view bytes) {
   } else {
     out = codepage::toUtf8(bytes);
   }
-  std::replace(out.begin(), out.end(), '\0', ' ');
+  if (out.find('\0') != std::string::npos) std::replace(out.begin(), out.end(), '\0', ' ');
   return out;
 }
 
@@ -182,8 +182,9 @@ std::string limitWordLength(std::string_view html, size_t maxLength) {
     i = stop;
     size_t word = 0;  // length of the word being read
     bool tooLong = false;
-    for (const char c : text) {
-      word = isSpace(c) ? 0 : word + 1;
+    // A tag ends a word: a text no longer than a word may be holds no word too long.
+    for (size_t at = 0; text.size() > maxLength && at < text.size(); ++at) {
+      word = isSpace(text[at]) ? 0 : word + 1;
       if (word > maxLength) {
         tooLong = true;
         break;
