@@ -1,6 +1,7 @@
 #include "platform/browser/PageCanvas.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -10,9 +11,11 @@
 #include <QPainter>
 #include <QPointer>
 #include <QTextBoundaryFinder>
+#include <QThread>
 #include <QThreadPool>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cstring>
 #include <utility>
@@ -32,16 +35,31 @@ int distanceTo(const QRect& rect, const QPoint& p) {
 }
 
 // A long page is a tree of some hundred thousand small objects, and freeing it takes a good part
-// of the time a new page takes to appear: the old tree is freed on a worker thread while the new
-// page is laid out. The document itself goes here and now (it hands its fonts back to the
+// of the time a new page takes to appear: the old tree is freed on a thread of its own, at idle
+// priority, so that it takes no core from the loading and the laying out of the new page. Should
+// the processor be kept busy for long, the trees waiting there are few: beyond them, a tree is
+// freed here and now. The document itself goes here and now (it hands its fonts back to the
 // container); its elements hold nothing of the window's or the container's, and nothing else
 // holds them once the document is gone.
 void retire(std::shared_ptr<litehtml::document> doc) {
+  constexpr int kMaxWaiting = 2;
+  static std::atomic<int> waiting{0};
+  static QPointer<QThreadPool> freer;
   if (!doc || doc.use_count() != 1) return;  // still shown or printed elsewhere: freed there
   litehtml::element::ptr root = doc->root();
   doc.reset();
-  if (!root || root.use_count() != 1) return;
-  QThreadPool::globalInstance()->start([root = std::move(root)]() mutable { root.reset(); });
+  if (!root || root.use_count() != 1 || waiting.load() >= kMaxWaiting) return;
+  if (!freer) {
+    // The application's own, so that it ends with it, once the trees are freed.
+    freer = new QThreadPool(QCoreApplication::instance());
+    freer->setMaxThreadCount(1);
+    freer->setThreadPriority(QThread::IdlePriority);
+  }
+  ++waiting;
+  freer->start([root = std::move(root)]() mutable {
+    root.reset();
+    --waiting;
+  });
 }
 
 }  // namespace
