@@ -145,10 +145,10 @@ class PageContainer : public litehtml::document_container {
   Html32Notes notes_;
   std::vector<std::shared_ptr<Font>> fonts_;  // by handle - 1; null for a freed handle
   // The fonts the engine's second thread asks for while a page loads. Their faces are apart
-  // from the loading thread's, which Qt does not let two threads use at once, and from those
-  // of other pages' loads; they stay for the next page's second thread, which measures the
-  // words this one measured without Qt. The pages shown draw with them on the loading thread
-  // between loads. Their handles carry `kSecondThreadFont`.
+  // from the loading thread's, which Qt does not let two threads use at once. They stay for the
+  // next page's second thread, which then finds the words this one measured without asking Qt;
+  // between loads, the pages shown draw with them on the loading thread. Their handles carry
+  // `kSecondThreadFont`.
   Faces secondFaces_;
   std::vector<std::shared_ptr<Font>> secondFonts_;
   int textZoom_ = 100;
