@@ -73,6 +73,14 @@ class Clipped {
   QPainter* painter_;
 };
 
+// The path with its ASCII letters in lower case, as files are looked up ignoring case.
+QString asciiLowered(QString path) {
+  for (QChar& c : path) {
+    if (c >= u'A' && c <= u'Z') c = QChar(c.unicode() - u'A' + u'a');
+  }
+  return path;
+}
+
 }  // namespace
 
 PageContainer::PageContainer() : loadingThread_(std::this_thread::get_id()) {
@@ -89,8 +97,11 @@ PageContainer::PageContainer() : loadingThread_(std::this_thread::get_id()) {
   notes_.visited = [this](const char* href) {
     if (visited_.isEmpty()) return false;
     const LinkTarget target = resolveLink(href, QFile::encodeName(baseFolder_).toStdString());
-    return target.kind == LinkKind::Page &&
-           visited_.contains(resolvePath(QFile::decodeName(QByteArray::fromStdString(target.target))));
+    if (target.kind != LinkKind::Page) return false;
+    const QString asked = cleanPath(QFile::decodeName(QByteArray::fromStdString(target.target)));
+    // A file found ignoring case differs from the name asked for in the case of its letters only:
+    // a link whose page is none of those shown, whatever their case, asks nothing of the disc.
+    return visitedIgnoringCase_.contains(asciiLowered(asked)) && visited_.contains(resolvePath(asked));
   };
 }
 
@@ -99,8 +110,12 @@ PageContainer::~PageContainer() = default;
 void PageContainer::markVisited(const QString& path) {
   // A run is a lesson long; this many pages is far beyond one.
   constexpr qsizetype kMaxVisited = 100000;
-  if (visited_.size() >= kMaxVisited) visited_.clear();
+  if (visited_.size() >= kMaxVisited) {
+    visited_.clear();
+    visitedIgnoringCase_.clear();
+  }
   visited_.insert(path);
+  visitedIgnoringCase_.insert(asciiLowered(path));
 }
 
 std::shared_ptr<litehtml::document> PageContainer::load(const std::string& utf8, const QString& baseFolder) {
@@ -120,13 +135,18 @@ std::shared_ptr<litehtml::document> PageContainer::load(const std::string& utf8,
   return doc;
 }
 
-QString PageContainer::resolvePath(const QString& address) const {
+QString PageContainer::cleanPath(const QString& address) const {
   QString path = address.trimmed();
   if (path.startsWith(u"file://"_qs, Qt::CaseInsensitive)) path = QUrl(path).toLocalFile();
   path.replace(u'\\', u'/');
   if (path.isEmpty()) return {};
   if (QDir::isRelativePath(path)) path = baseFolder_ + path;
-  path = QDir::cleanPath(path);
+  return QDir::cleanPath(path);
+}
+
+QString PageContainer::resolvePath(const QString& address) const {
+  const QString path = cleanPath(address);
+  if (path.isEmpty()) return {};
   if (!QFileInfo::exists(path)) {
     if (const auto found = files::findIgnoringCase(QFile::encodeName(path).toStdString())) {
       return QFile::decodeName(QByteArray::fromStdString(*found));

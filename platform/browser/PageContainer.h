@@ -58,6 +58,8 @@ class PageContainer : public litehtml::document_container {
   [[nodiscard]] int textZoom() const { return textZoom_; }
   // The local file an address of the page names, looked up ignoring case when missing.
   [[nodiscard]] QString resolvePath(const QString& address) const;
+  // That file's path as the address names it, without looking at the disc.
+  [[nodiscard]] QString cleanPath(const QString& address) const;
 
   // Draws through `painter` (a null painter draws nothing); `runs`, when given, receives every
   // piece of text drawn.
@@ -154,7 +156,8 @@ class PageContainer : public litehtml::document_container {
   int textZoom_ = 100;
   QHash<QString, QImage> images_;  // by resolved path; a null image for one that does not load
   QString baseFolder_;
-  QSet<QString> visited_;  // resolved paths of the pages shown
+  QSet<QString> visited_;              // resolved paths of the pages shown
+  QSet<QString> visitedIgnoringCase_;  // the same with their ASCII letters in lower case
   QString caption_;
   std::optional<QColor> canvasColour_;
   std::vector<std::weak_ptr<EmbeddedElement>> embedded_;

@@ -72,7 +72,8 @@ TEST_F(Links, LinksTakeTheBodysColoursForPlainVisitedAndPressedLinks) {
   write(u"unseen.htm"_qs, "<HTML><BODY>unseen</BODY></HTML>");
   const QString page = write(u"links.htm"_qs,
                              "<HTML><BODY LINK=\"#0000C0\" VLINK=\"C00000\" ALINK=\"#00A000\">"
-                             "<A HREF=\"seen.htm\">seenlink</A><BR><A HREF=\"unseen.htm\">freshlink</A></BODY></HTML>");
+                             "<A HREF=\"seen.htm\">seenlink</A><BR><A HREF=\"unseen.htm\">freshlink</A><BR>"
+                             "<A HREF=\"Seen.Htm\">casedlink</A></BODY></HTML>");
   navigate(dir_.filePath(u"SEEN.HTM"_qs));  // a page seen under another letter case is the same page
   navigate(page);
   QWidget* canvas = browser_->canvas();
@@ -80,6 +81,7 @@ TEST_F(Links, LinksTakeTheBodysColoursForPlainVisitedAndPressedLinks) {
   EXPECT_FALSE(hasColour(canvas, placeOf(u"seenlink"_qs), link));
   EXPECT_TRUE(hasColour(canvas, placeOf(u"freshlink"_qs), link));
   EXPECT_FALSE(hasColour(canvas, placeOf(u"freshlink"_qs), visited));
+  EXPECT_TRUE(hasColour(canvas, placeOf(u"casedlink"_qs), visited));
 
   // Pressed, the link takes ALINK; let go (and the navigation refused), it is a plain link again.
   cancelWhen_ = [](const QString&) { return true; };
